@@ -1,0 +1,79 @@
+#!/bin/sh
+# Runs Windows programs of the build under Wine, in a prefix of the build's own.
+#   wine-session.sh PREFIX init          create the prefix once (null graphics driver, no crash
+#                                        debugger, fonts, real folders instead of links to $HOME)
+#   wine-session.sh PREFIX start         init, then keep a wineserver and one invisible GUI
+#                                        process running so that test programs start fast
+#   wine-session.sh PREFIX stop          end every Wine process of the prefix
+#   wine-session.sh PREFIX run EXE ARGS  init, then run EXE with ARGS (exit code passes through)
+set -eu
+prefix=$1; action=$2; shift 2
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Keep the recycle bin of test runs out of the user's trash.
+export XDG_DATA_HOME="$prefix.xdg"
+unset DISPLAY
+
+init() {
+  [ -f "$prefix/.lexoro-ready" ] && return 0
+  mkdir -p "$(dirname "$prefix")"
+  (
+    flock 9
+    if [ ! -f "$prefix/.lexoro-ready" ]; then
+      rm -rf "$prefix"
+      "$WINE" wineboot --init >/dev/null 2>&1 || true
+      reg="$prefix.reg"
+      cat > "$reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Drivers]
+"Graphics"="null"
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
+"Debugger"=""
+"Auto"="0"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Arial"="Liberation Sans"
+"Times New Roman"="Liberation Serif"
+"Courier New"="Liberation Mono"
+"MS Sans Serif"="Liberation Sans"
+"Tahoma"="Liberation Sans"
+"Segoe UI"="Liberation Sans"
+REG
+      "$WINE" regedit /S "$reg" >/dev/null 2>&1 || true
+      fonts="$prefix/drive_c/windows/Fonts"
+      mkdir -p "$fonts"
+      cp /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
+      cp /usr/share/fonts/truetype/liberation/*.ttf "$fonts/" 2>/dev/null || true
+      for d in "$prefix"/drive_c/users/*/; do
+        for f in Documents Desktop Downloads Music Pictures Videos "My Documents"; do
+          if [ -L "$d$f" ]; then rm -f "$d$f"; mkdir -p "$d$f"; fi
+        done
+      done
+      "$WINESERVER" -k >/dev/null 2>&1 || true
+      "$WINESERVER" -w >/dev/null 2>&1 || true
+      touch "$prefix/.lexoro-ready"
+    fi
+  ) 9>"$prefix.lock"
+}
+
+case "$action" in
+  init) init ;;
+  start)
+    init
+    "$WINESERVER" -p >/dev/null 2>&1 </dev/null || true
+    nohup "$WINE" notepad.exe >/dev/null 2>&1 </dev/null &
+    # Let the first GUI process finish its start-up before tests create windows.
+    "$WINE" cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+    ;;
+  stop)
+    "$WINESERVER" -k >/dev/null 2>&1 </dev/null || true
+    ;;
+  run)
+    init
+    exec "$WINE" "$@"
+    ;;
+  *) echo "wine-session.sh: unknown action $action" >&2; exit 2 ;;
+esac

@@ -1,0 +1,134 @@
+// The portable core's one seam to the operating system.
+//
+// Everything the dictionaries, the parser and the engine need of the platform goes through
+// these declarations: whole-string casing and character classes, code-page conversion, and
+// files. platform/win32/ implements them over Win32, platform/posix/ over POSIX and the C
+// library; both give the same answers for the same input wherever the platforms allow it.
+//
+// Paths are UTF-16 like all text of the system; the POSIX side converts them to UTF-8.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lexoro::platform {
+
+// ---- Text -------------------------------------------------------------------------------
+
+// Locale-aware case mapping of a whole string, one code unit for one code unit
+// (CharUpperBuffW / CharLowerBuffW on Windows; the C.UTF-8 locale's towupper/towlower on POSIX).
+[[nodiscard]] std::u16string UpperCase(std::u16string_view text);
+[[nodiscard]] std::u16string LowerCase(std::u16string_view text);
+
+// True for letters and digits (IsCharAlphaNumericW on Windows, iswalnum on POSIX).
+[[nodiscard]] bool IsCharAlphaNumeric(char16_t ch);
+
+// ---- Code pages -------------------------------------------------------------------------
+
+// 65001 is UTF-8. 0 is the host's ANSI code page: on Windows whatever GetACP() says, on POSIX
+// always Windows-1252, so that a file written on one target reads the same on the other.
+inline constexpr unsigned kCodePageAnsi = 0;
+inline constexpr unsigned kCodePageUtf8 = 65001;
+
+// UTF-16 to bytes (WideCharToMultiByte with flags 0). Characters the code page cannot hold
+// become the default character; *usedDefaultChar tells whether that happened. Returns no value
+// for a code page the platform does not know.
+[[nodiscard]] std::optional<std::string> WideToMultiByte(unsigned codePage, std::u16string_view text,
+                                                         bool* usedDefaultChar = nullptr);
+
+// Bytes to UTF-16 (MultiByteToWideChar with flags 0). Returns no value for an unknown code page.
+[[nodiscard]] std::optional<std::u16string> MultiByteToWide(unsigned codePage, std::string_view bytes);
+
+// ---- Files ------------------------------------------------------------------------------
+
+[[nodiscard]] bool FileExists(const std::u16string& path);
+[[nodiscard]] std::optional<std::uint64_t> FileSize(const std::u16string& path);
+// Last-write time in 100 ns units (any fixed epoch); no value when the file cannot be read.
+[[nodiscard]] std::optional<std::int64_t> FileWriteTime(const std::u16string& path);
+bool RemoveFile(const std::u16string& path);
+
+// A file opened for reading, sharing read access. Move-only; closes itself.
+class TReadOnlyFile {
+ public:
+  TReadOnlyFile();
+  ~TReadOnlyFile();
+  TReadOnlyFile(TReadOnlyFile&&) noexcept;
+  TReadOnlyFile& operator=(TReadOnlyFile&&) noexcept;
+  TReadOnlyFile(const TReadOnlyFile&) = delete;
+  TReadOnlyFile& operator=(const TReadOnlyFile&) = delete;
+
+  [[nodiscard]] bool Open(const std::u16string& path);
+  void Close();
+  [[nodiscard]] bool IsOpen() const;
+  [[nodiscard]] std::uint64_t Size() const;
+  // Reads up to buffer.size() bytes at offset; returns the number of bytes read.
+  [[nodiscard]] std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer) const;
+
+ private:
+  struct TImpl;
+  std::unique_ptr<TImpl> FImpl;
+};
+
+// A read-only view of a whole file. Move-only; unmaps and closes itself.
+// A file of zero bytes cannot be mapped (as on Windows).
+class TFileMapping {
+ public:
+  TFileMapping();
+  ~TFileMapping();
+  TFileMapping(TFileMapping&&) noexcept;
+  TFileMapping& operator=(TFileMapping&&) noexcept;
+  TFileMapping(const TFileMapping&) = delete;
+  TFileMapping& operator=(const TFileMapping&) = delete;
+
+  [[nodiscard]] bool Open(const std::u16string& path);
+  void Close();
+  [[nodiscard]] bool IsOpen() const { return FData != nullptr; }
+  [[nodiscard]] const std::uint8_t* Data() const { return FData; }
+  [[nodiscard]] std::uint64_t Size() const { return FSize; }
+
+ private:
+  struct TImpl;
+  std::unique_ptr<TImpl> FImpl;
+  const std::uint8_t* FData = nullptr;
+  std::uint64_t FSize = 0;
+};
+
+// Reads a whole file; no value when it cannot be opened or read completely.
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::u16string& path);
+
+// Writes a file whole or not at all: the bytes go to a new file beside the target, which then
+// replaces the target in one step. On failure the target is untouched and nothing is left behind.
+class TAtomicFileWriter {
+ public:
+  TAtomicFileWriter();
+  ~TAtomicFileWriter();  // discards an uncommitted file
+  TAtomicFileWriter(const TAtomicFileWriter&) = delete;
+  TAtomicFileWriter& operator=(const TAtomicFileWriter&) = delete;
+
+  [[nodiscard]] bool Begin(const std::u16string& path);
+  [[nodiscard]] bool Write(std::span<const std::uint8_t> bytes);
+  [[nodiscard]] bool Commit();
+  void Discard();
+
+ private:
+  struct TImpl;
+  std::unique_ptr<TImpl> FImpl;
+};
+
+[[nodiscard]] bool WriteFileReplacing(const std::u16string& path, std::span<const std::uint8_t> bytes);
+
+// ---- Process ----------------------------------------------------------------------------
+
+// The program's arguments as UTF-8 (on Windows taken from the wide command line, so that
+// characters outside the ANSI code page survive).
+[[nodiscard]] std::vector<std::string> CommandLineUtf8(int argc, char** argv);
+// Standard input and output carry bytes unchanged (no CR LF translation on Windows).
+void SetBinaryStdio();
+
+}  // namespace lexoro::platform

@@ -1,0 +1,294 @@
+// Win32 side of the platform seam.
+#include <windows.h>
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+
+#include <atomic>
+#include <cstdio>
+
+#include "platform/ox3Platform.h"
+#include "platform/ox3Text.h"
+#include "platform/win32/ox3Handles.h"
+
+namespace lexoro::platform {
+
+namespace {
+
+const wchar_t* W(const std::u16string& s) { return reinterpret_cast<const wchar_t*>(s.c_str()); }
+
+UINT WinCodePage(unsigned codePage) { return codePage == kCodePageAnsi ? CP_ACP : codePage; }
+
+}  // namespace
+
+std::u16string UpperCase(std::u16string_view text) {
+  std::u16string out(text);
+  if (!out.empty()) CharUpperBuffW(reinterpret_cast<wchar_t*>(out.data()), static_cast<DWORD>(out.size()));
+  return out;
+}
+
+std::u16string LowerCase(std::u16string_view text) {
+  std::u16string out(text);
+  if (!out.empty()) CharLowerBuffW(reinterpret_cast<wchar_t*>(out.data()), static_cast<DWORD>(out.size()));
+  return out;
+}
+
+bool IsCharAlphaNumeric(char16_t ch) { return IsCharAlphaNumericW(static_cast<wchar_t>(ch)) != FALSE; }
+
+std::optional<std::string> WideToMultiByte(unsigned codePage, std::u16string_view text, bool* usedDefaultChar) {
+  if (usedDefaultChar) *usedDefaultChar = false;
+  if (text.empty()) return std::string();
+  if (codePage == kCodePageUtf8) return text::Utf16ToUtf8(text);
+  const UINT cp = WinCodePage(codePage);
+  const auto* src = reinterpret_cast<const wchar_t*>(text.data());
+  const int srcLength = static_cast<int>(text.size());
+  BOOL usedDefault = FALSE;
+  int n = WideCharToMultiByte(cp, 0, src, srcLength, nullptr, 0, nullptr, nullptr);
+  if (n <= 0) return std::nullopt;
+  std::string out(static_cast<std::size_t>(n), '\0');
+  n = WideCharToMultiByte(cp, 0, src, srcLength, out.data(), n, nullptr, usedDefaultChar ? &usedDefault : nullptr);
+  if (n <= 0) return std::nullopt;
+  out.resize(static_cast<std::size_t>(n));
+  if (usedDefaultChar) *usedDefaultChar = usedDefault != FALSE;
+  return out;
+}
+
+std::optional<std::u16string> MultiByteToWide(unsigned codePage, std::string_view bytes) {
+  if (bytes.empty()) return std::u16string();
+  if (codePage == kCodePageUtf8) return text::Utf8ToUtf16(bytes);
+  const UINT cp = WinCodePage(codePage);
+  int n = MultiByteToWideChar(cp, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  if (n <= 0) return std::nullopt;
+  std::u16string out(static_cast<std::size_t>(n), u'\0');
+  n = MultiByteToWideChar(cp, 0, bytes.data(), static_cast<int>(bytes.size()), reinterpret_cast<wchar_t*>(out.data()), n);
+  if (n <= 0) return std::nullopt;
+  out.resize(static_cast<std::size_t>(n));
+  return out;
+}
+
+bool FileExists(const std::u16string& path) {
+  DWORD attributes = GetFileAttributesW(W(path));
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::uint64_t> FileSize(const std::u16string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(W(path), GetFileExInfoStandard, &data) || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return std::nullopt;
+  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+std::optional<std::int64_t> FileWriteTime(const std::u16string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(W(path), GetFileExInfoStandard, &data)) return std::nullopt;
+  return static_cast<std::int64_t>((static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                                   data.ftLastWriteTime.dwLowDateTime);
+}
+
+bool RemoveFile(const std::u16string& path) { return DeleteFileW(W(path)) != FALSE; }
+
+// ---- TReadOnlyFile ----
+
+struct TReadOnlyFile::TImpl {
+  win32::TFileHandle file;
+  std::uint64_t size = 0;
+};
+
+TReadOnlyFile::TReadOnlyFile() : FImpl(std::make_unique<TImpl>()) {}
+TReadOnlyFile::~TReadOnlyFile() = default;
+TReadOnlyFile::TReadOnlyFile(TReadOnlyFile&&) noexcept = default;
+TReadOnlyFile& TReadOnlyFile::operator=(TReadOnlyFile&&) noexcept = default;
+
+bool TReadOnlyFile::Open(const std::u16string& path) {
+  Close();
+  if (!FImpl) FImpl = std::make_unique<TImpl>();
+  win32::TFileHandle file(CreateFileW(W(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.Get(), &size)) return false;
+  FImpl->file = std::move(file);
+  FImpl->size = static_cast<std::uint64_t>(size.QuadPart);
+  return true;
+}
+
+void TReadOnlyFile::Close() {
+  if (FImpl) {
+    FImpl->file.Reset();
+    FImpl->size = 0;
+  }
+}
+
+bool TReadOnlyFile::IsOpen() const { return FImpl && static_cast<bool>(FImpl->file); }
+std::uint64_t TReadOnlyFile::Size() const { return FImpl ? FImpl->size : 0; }
+
+std::size_t TReadOnlyFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer) const {
+  if (!IsOpen()) return 0;
+  std::size_t done = 0;
+  while (done < buffer.size()) {
+    OVERLAPPED at{};
+    const std::uint64_t position = offset + done;
+    at.Offset = static_cast<DWORD>(position & 0xFFFFFFFFu);
+    at.OffsetHigh = static_cast<DWORD>(position >> 32);
+    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(buffer.size() - done, 1u << 30));
+    DWORD read = 0;
+    if (!ReadFile(FImpl->file.Get(), buffer.data() + done, chunk, &read, &at) || read == 0) break;
+    done += read;
+  }
+  return done;
+}
+
+// ---- TFileMapping ----
+
+struct TFileMapping::TImpl {
+  win32::TFileHandle file;
+  win32::TMappingHandle mapping;
+  win32::TMappedView view;
+};
+
+TFileMapping::TFileMapping() : FImpl(std::make_unique<TImpl>()) {}
+TFileMapping::~TFileMapping() { Close(); }
+TFileMapping::TFileMapping(TFileMapping&& other) noexcept
+    : FImpl(std::move(other.FImpl)), FData(other.FData), FSize(other.FSize) {
+  other.FData = nullptr;
+  other.FSize = 0;
+}
+TFileMapping& TFileMapping::operator=(TFileMapping&& other) noexcept {
+  if (this != &other) {
+    Close();
+    FImpl = std::move(other.FImpl);
+    FData = other.FData;
+    FSize = other.FSize;
+    other.FData = nullptr;
+    other.FSize = 0;
+  }
+  return *this;
+}
+
+bool TFileMapping::Open(const std::u16string& path) {
+  Close();
+  if (!FImpl) FImpl = std::make_unique<TImpl>();
+  win32::TFileHandle file(CreateFileW(W(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0) return false;
+  win32::TMappingHandle mapping(CreateFileMappingW(file.Get(), nullptr, PAGE_READONLY | SEC_COMMIT, 0, 0, nullptr));
+  if (!mapping) return false;
+  win32::TMappedView view(MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, 0));
+  if (!view) return false;
+  FImpl->file = std::move(file);
+  FImpl->mapping = std::move(mapping);
+  FImpl->view = std::move(view);
+  FData = static_cast<const std::uint8_t*>(FImpl->view.Get());
+  FSize = static_cast<std::uint64_t>(size.QuadPart);
+  return true;
+}
+
+void TFileMapping::Close() {
+  if (FImpl) {
+    FImpl->view.Reset();
+    FImpl->mapping.Reset();
+    FImpl->file.Reset();
+  }
+  FData = nullptr;
+  FSize = 0;
+}
+
+// ---- Whole files ----
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::u16string& path) {
+  TReadOnlyFile file;
+  if (!file.Open(path)) return std::nullopt;
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file.Size()));
+  if (file.ReadAt(0, bytes) != bytes.size()) return std::nullopt;
+  return bytes;
+}
+
+struct TAtomicFileWriter::TImpl {
+  std::u16string target;
+  std::u16string temporary;
+  win32::TFileHandle file;
+  bool failed = false;
+};
+
+TAtomicFileWriter::TAtomicFileWriter() : FImpl(std::make_unique<TImpl>()) {}
+TAtomicFileWriter::~TAtomicFileWriter() { Discard(); }
+
+bool TAtomicFileWriter::Begin(const std::u16string& path) {
+  Discard();
+  static std::atomic<unsigned> counter{0};
+  FImpl->target = path;
+  std::string suffix = ".~" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
+  FImpl->temporary = path + text::Utf8ToUtf16(suffix);
+  FImpl->failed = false;
+  FImpl->file.Reset(CreateFileW(W(FImpl->temporary), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!FImpl->file) {
+    FImpl->temporary.clear();
+    return false;
+  }
+  return true;
+}
+
+bool TAtomicFileWriter::Write(std::span<const std::uint8_t> bytes) {
+  if (!FImpl->file || FImpl->failed) return false;
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(FImpl->file.Get(), bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+      FImpl->failed = true;
+      return false;
+    }
+    done += written;
+  }
+  return true;
+}
+
+bool TAtomicFileWriter::Commit() {
+  if (!FImpl->file) return false;
+  bool ok = !FImpl->failed && FlushFileBuffers(FImpl->file.Get());
+  FImpl->file.Reset();
+  if (ok) {
+    ok = MoveFileExW(W(FImpl->temporary), W(FImpl->target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+  }
+  if (!ok) DeleteFileW(W(FImpl->temporary));
+  FImpl->temporary.clear();
+  return ok;
+}
+
+void TAtomicFileWriter::Discard() {
+  if (!FImpl) return;
+  FImpl->file.Reset();
+  if (!FImpl->temporary.empty()) {
+    DeleteFileW(W(FImpl->temporary));
+    FImpl->temporary.clear();
+  }
+}
+
+bool WriteFileReplacing(const std::u16string& path, std::span<const std::uint8_t> bytes) {
+  TAtomicFileWriter writer;
+  return writer.Begin(path) && writer.Write(bytes) && writer.Commit();
+}
+
+std::vector<std::string> CommandLineUtf8(int argc, char** argv) {
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!wide) return std::vector<std::string>(argv, argv + argc);
+  std::vector<std::string> out;
+  for (int i = 0; i < count; ++i) {
+    std::u16string arg(reinterpret_cast<const char16_t*>(wide[i]));
+    out.push_back(text::Utf16ToUtf8(arg));
+  }
+  LocalFree(wide);
+  return out;
+}
+
+void SetBinaryStdio() {
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+}
+
+}  // namespace lexoro::platform

@@ -1,0 +1,41 @@
+// Helpers shared by the test programs: scratch folders, files, and UTF-8 shorthand.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ox3Text.h"
+
+namespace lexoro::test {
+
+using text::U16;
+inline std::string U8(std::u16string_view s) { return text::Utf16ToUtf8(s); }
+
+// A fresh, empty folder under the build's scratch area, removed again by the destructor.
+class TScratchDir {
+ public:
+  TScratchDir();
+  ~TScratchDir();
+  TScratchDir(const TScratchDir&) = delete;
+  TScratchDir& operator=(const TScratchDir&) = delete;
+
+  // Path of a file inside the folder (UTF-8 and UTF-16 forms).
+  [[nodiscard]] std::string Path(const std::string& name) const;
+  [[nodiscard]] std::u16string WPath(const std::string& name) const { return U16(Path(name)); }
+  [[nodiscard]] const std::string& Root() const { return FRoot; }
+
+ private:
+  std::string FRoot;
+};
+
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+void WriteText(const std::string& path, const std::string& text);
+[[nodiscard]] std::vector<std::uint8_t> ReadBytes(const std::string& path);
+
+// Where the build keeps its outputs (dictionaries), and the checked-in test data.
+[[nodiscard]] std::string BuildDir();
+[[nodiscard]] std::string TestDataDir();
+
+}  // namespace lexoro::test

@@ -1,0 +1,12 @@
+#include "tools/Commands.h"
+
+namespace lexoro::tools {
+
+const std::vector<TCommand>& Commands() {
+  static const std::vector<TCommand> commands = {
+      kCompileDictCommand, kLookupCommand, kEnumerateCommand, kInfoCommand, kWordsCommand,
+  };
+  return commands;
+}
+
+}  // namespace lexoro::tools

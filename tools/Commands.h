@@ -1,0 +1,16 @@
+// The commands of the lexoro tool; each lives in a Cmd*.cpp file of its own.
+#pragma once
+
+#include "tools/ToolCommon.h"
+
+namespace lexoro::tools {
+
+// Main dictionaries (CmdDictionary.cpp).
+extern const TCommand kCompileDictCommand;
+extern const TCommand kLookupCommand;
+extern const TCommand kEnumerateCommand;
+extern const TCommand kInfoCommand;
+// The tokenizer (CmdWords.cpp).
+extern const TCommand kWordsCommand;
+
+}  // namespace lexoro::tools
