@@ -45,7 +45,7 @@ TMainParsingEngine::TMainParsingEngine()
 void TMainParsingEngine::BuildTables() {
   for (unsigned cp = 0; cp <= 255; ++cp) {
     const auto ch = static_cast<char16_t>(cp);
-    FFastTable[cp] = platform::IsCharAlphaNumeric(ch) && !Contains(FExcludedCharacters, ch);
+    FFastTable[cp] = platform::IsAlphaNumeric(ch) && !Contains(FExcludedCharacters, ch);
   }
   FSlowCharacters.clear();
   for (char16_t ch : FWordCharacters) {
@@ -67,7 +67,7 @@ void TMainParsingEngine::SetExcludedCharacters(const std::u16string& Chars) {
 
 bool TMainParsingEngine::IsWordCharacter(char16_t Ch) const {
   if (Ch <= 254) return FFastTable[Ch];
-  return (platform::IsCharAlphaNumeric(Ch) || Contains(FSlowCharacters, Ch)) && !Contains(FExcludedCharacters, Ch);
+  return (platform::IsAlphaNumeric(Ch) || Contains(FSlowCharacters, Ch)) && !Contains(FExcludedCharacters, Ch);
 }
 
 bool TMainParsingEngine::IsStartCharacter(char16_t Ch) const {

@@ -27,7 +27,7 @@ namespace lexoro::platform {
 [[nodiscard]] std::u16string LowerCase(std::u16string_view text);
 
 // True for letters and digits (IsCharAlphaNumericW on Windows, iswalnum on POSIX).
-[[nodiscard]] bool IsCharAlphaNumeric(char16_t ch);
+[[nodiscard]] bool IsAlphaNumeric(char16_t ch);
 
 // ---- Code pages -------------------------------------------------------------------------
 

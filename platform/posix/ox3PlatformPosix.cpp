@@ -60,7 +60,7 @@ std::u16string LowerCase(std::u16string_view text) {
   return out;
 }
 
-bool IsCharAlphaNumeric(char16_t ch) {
+bool IsAlphaNumeric(char16_t ch) {
   if (IsSurrogate(ch)) return false;
   locale_t l = TextLocale();
   if (l != static_cast<locale_t>(nullptr)) return iswalnum_l(ch, l) != 0;

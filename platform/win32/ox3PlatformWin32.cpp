@@ -33,7 +33,7 @@ std::u16string LowerCase(std::u16string_view text) {
   return out;
 }
 
-bool IsCharAlphaNumeric(char16_t ch) { return IsCharAlphaNumericW(static_cast<wchar_t>(ch)) != FALSE; }
+bool IsAlphaNumeric(char16_t ch) { return IsCharAlphaNumericW(static_cast<wchar_t>(ch)) != FALSE; }
 
 std::optional<std::string> WideToMultiByte(unsigned codePage, std::u16string_view text, bool* usedDefaultChar) {
   if (usedDefaultChar) *usedDefaultChar = false;
