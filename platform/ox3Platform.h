@@ -10,11 +10,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace lexoro::platform {
@@ -122,6 +124,59 @@ class TAtomicFileWriter {
 };
 
 [[nodiscard]] bool WriteFileReplacing(const std::u16string& path, std::span<const std::uint8_t> bytes);
+
+// ---- Custom dictionaries and path macros (ox3CustomDictionary, ox3Util) -----------------
+
+// What a save compares to notice that another program changed a file since it was read: the
+// last-write time (100 ns units), the size and the file's identity on its volume (inode or
+// file index). Writing a file through TAtomicFileWriter always gives it a new identity.
+struct TFileStamp {
+  std::int64_t WriteTime = 0;
+  std::uint64_t Size = 0;
+  std::uint64_t Identity = 0;
+  friend bool operator==(const TFileStamp&, const TFileStamp&) = default;
+};
+[[nodiscard]] std::optional<TFileStamp> FileStamp(const std::u16string& path);
+// True when path is an existing file that must not be written: the read-only attribute on
+// Windows; no write permission on POSIX (also for the superuser, by the mode bits).
+[[nodiscard]] bool IsReadOnlyFile(const std::u16string& path);
+// Creates a new file at path and removes it at once. False when something already exists at
+// path (it is never opened) or the file cannot be created.
+[[nodiscard]] bool ProbeCreateFile(const std::u16string& path);
+[[nodiscard]] bool DirectoryExists(const std::u16string& path);
+// Creates one folder (its parent must exist).
+bool MakeDirectory(const std::u16string& path);
+// Moves a file to the recycle bin (Windows shell, undo allowed; Confirm asks the user) or to
+// the freedesktop.org trash of the user's data folder (POSIX; Confirm has no effect).
+[[nodiscard]] bool MoveToTrash(const std::u16string& path, bool confirm);
+// Full path of the module that contains the suite (the executable, or the library the suite
+// is built into) and of the running program.
+[[nodiscard]] std::u16string ModuleFileName();
+[[nodiscard]] std::u16string ApplicationFileName();
+// The logged-on user's account name; no value when it cannot be read.
+[[nodiscard]] std::optional<std::u16string> UserName();
+enum class TSpecialFolder { sfAppData, sfCommonDocuments, sfCommonAppData, sfMyDocuments };
+// A folder of the shell (see ox3Util.h for what each gives on POSIX); no value when unknown.
+[[nodiscard]] std::optional<std::u16string> SpecialFolder(TSpecialFolder folder);
+// Expands environment variables written as %NAME%; unknown names stay as written. No value
+// when the expansion fails.
+[[nodiscard]] std::optional<std::u16string> ExpandEnvironment(std::u16string_view text);
+// The fixed file version of a file's version resource: (most significant, least significant)
+// 32-bit halves. No value when there is none (always on POSIX).
+[[nodiscard]] std::optional<std::pair<std::uint32_t, std::uint32_t>> FileVersion(const std::u16string& path);
+// Windows: the system's major version is above 5. POSIX counts as a current system (true).
+[[nodiscard]] bool IsNewerWindows();
+// The folder delimiter of paths on this platform.
+#ifdef _WIN32
+inline constexpr char16_t kPathDelimiter = u'\\';
+#else
+inline constexpr char16_t kPathDelimiter = u'/';
+#endif
+
+// Test support: when a hook is set, TAtomicFileWriter asks it before each Write (which then
+// writes half of its bytes and fails) and before Commit replaces the target (which then
+// fails); true means "fail this step", as a full disk or a crash would. Pass {} to remove it.
+void SetWriteFaultHook(std::function<bool()> hook);
 
 // ---- Process ----------------------------------------------------------------------------
 
