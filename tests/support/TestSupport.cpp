@@ -4,7 +4,10 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
+
+#include "tools/ToolCommon.h"
 
 namespace lexoro::test {
 
@@ -43,7 +46,19 @@ std::vector<std::uint8_t> ReadBytes(const std::string& path) {
   return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+TToolRun RunLexoro(const std::vector<std::string>& args, const std::string& input) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  tools::TToolStreams io{in, out, err};
+  TToolRun run;
+  run.Code = tools::RunTool(args, io);
+  run.Out = out.str();
+  run.Err = err.str();
+  return run;
+}
+
 std::string BuildDir() { return LEXORO_BUILD_DIR; }
 std::string TestDataDir() { return LEXORO_TEST_DATA; }
+std::string HostPath(const std::string& unixPath) { return LEXORO_HOST_ROOT + unixPath; }
 
 }  // namespace lexoro::test

@@ -34,8 +34,18 @@ void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 void WriteText(const std::string& path, const std::string& text);
 [[nodiscard]] std::vector<std::uint8_t> ReadBytes(const std::string& path);
 
+// Runs `lexoro ARGS...` in-process with the given standard input.
+struct TToolRun {
+  int Code = 0;
+  std::string Out;
+  std::string Err;
+};
+[[nodiscard]] TToolRun RunLexoro(const std::vector<std::string>& args, const std::string& input = "");
+
 // Where the build keeps its outputs (dictionaries), and the checked-in test data.
 [[nodiscard]] std::string BuildDir();
 [[nodiscard]] std::string TestDataDir();
+// A path of the build machine as the program under test sees it (under Wine, / is drive Z:).
+[[nodiscard]] std::string HostPath(const std::string& unixPath);
 
 }  // namespace lexoro::test
