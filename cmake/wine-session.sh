@@ -7,7 +7,7 @@
 #   wine-session.sh PREFIX stop          end every Wine process of the prefix
 #   wine-session.sh PREFIX run EXE ARGS  init, then run EXE with ARGS (exit code passes through)
 set -eu
-prefix=$1; action=$2; shift 2
+prefix=$(realpath -m "$1"); action=$2; shift 2
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
