@@ -12,5 +12,8 @@ extern const TCommand kEnumerateCommand;
 extern const TCommand kInfoCommand;
 // The tokenizer (CmdWords.cpp).
 extern const TCommand kWordsCommand;
+// The thesaurus (CmdThesaurus.cpp).
+extern const TCommand kCompileThesaurusCommand;
+extern const TCommand kThesaurusCommand;
 
 }  // namespace lexoro::tools

@@ -1,0 +1,461 @@
+#include "tools/ThesaurusCompiler.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <limits>
+#include <set>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "platform/ox3Platform.h"
+#include "platform/ox3Text.h"
+#include "thesaurus/ox3ThesaurusFile.h"
+
+namespace lexoro::tools {
+
+namespace {
+
+constexpr char kThesaurusBanner[] =
+    "Lexoro Thesaurus Compiler, Version 1.0\r\n"
+    "Thesaurus compiled for Lexoro. Copyright (c) Lexoro Software\r\n"
+    "https://lexoro.dev/\r\n";
+static_assert(sizeof(kThesaurusBanner) <= kThesaurusHeaderSize);
+
+// A sense's place in its entry counts three times a rank step: the fourth meaning of one of
+// the commonest words comes with the first meanings of words three lists further on.
+constexpr std::size_t kSensePositionWeight = 3;
+
+constexpr std::array<const char*, kThesaurusKindCount> kKindNames = {"headword", "noun", "verb", "adjective",
+                                                                     "adverb"};
+
+// ---- Source -----------------------------------------------------------------------------
+
+std::string_view TrimSpaces(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  return s;
+}
+
+std::vector<std::string_view> SplitBars(std::string_view line) {
+  std::vector<std::string_view> fields;
+  for (;;) {
+    const auto bar = line.find('|');
+    fields.push_back(line.substr(0, bar));
+    if (bar == std::string_view::npos) return fields;
+    line.remove_prefix(bar + 1);
+  }
+}
+
+int ListOfPartOfSpeech(std::string_view pos) {
+  if (pos.size() >= 2 && pos.front() == '(' && pos.back() == ')') pos = pos.substr(1, pos.size() - 2);
+  if (pos == "noun" || pos == "n") return 1;
+  if (pos == "verb" || pos == "v") return 2;
+  if (pos == "adj" || pos == "adjective" || pos == "a" || pos == "s") return 3;
+  if (pos == "adv" || pos == "adverb" || pos == "r") return 4;
+  return 1;
+}
+
+TThesaurusTerm ReadTerm(std::string_view field, bool latin1) {
+  static constexpr std::array<std::pair<std::string_view, TTermMark>, 4> marks = {{
+      {" (similar term)", TTermMark::tmSimilar},
+      {" (related term)", TTermMark::tmRelated},
+      {" (generic term)", TTermMark::tmGeneric},
+      {" (antonym)", TTermMark::tmAntonym},
+  }};
+  TThesaurusTerm term;
+  field = TrimSpaces(field);
+  for (const auto& [suffix, mark] : marks) {
+    if (field.size() > suffix.size() && field.ends_with(suffix)) {
+      field = TrimSpaces(field.substr(0, field.size() - suffix.size()));
+      term.Mark = mark;
+      break;
+    }
+  }
+  if (latin1) {
+    for (unsigned char c : field) term.Text += static_cast<char16_t>(c);
+  } else {
+    term.Text = text::Utf8ToUtf16(field);
+  }
+  return term;
+}
+
+// ---- Selection --------------------------------------------------------------------------
+
+// A word can be stored when every character fits in one byte (and is not zero).
+bool Storable(const std::u16string& word) {
+  if (word.empty() || word.size() > kThesaurusMaxWordLength) return false;
+  return std::all_of(word.begin(), word.end(), [](char16_t c) { return c != 0 && c <= 0xFF; });
+}
+
+// The letter tree as it grows: node 0 is the root; children come after their parents.
+struct TTrie {
+  struct TNode {
+    std::uint8_t Ch = 0;
+    std::uint32_t Parent = 0;
+    bool WordEnd = false;
+    std::vector<std::pair<std::uint8_t, std::uint32_t>> Children;  // sorted by character
+  };
+  std::vector<TNode> Nodes{TNode{}};
+
+  [[nodiscard]] std::optional<std::uint32_t> Child(std::uint32_t node, std::uint8_t ch) const {
+    const auto& children = Nodes[node].Children;
+    const auto it = std::lower_bound(children.begin(), children.end(), std::make_pair(ch, std::uint32_t{0}));
+    if (it == children.end() || it->first != ch) return std::nullopt;
+    return it->second;
+  }
+  // Number of characters of word that are already on a path from the root.
+  [[nodiscard]] std::size_t Existing(const std::u16string& word) const {
+    std::uint32_t node = 0;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+      const auto child = Child(node, static_cast<std::uint8_t>(word[i]));
+      if (!child) return i;
+      node = *child;
+    }
+    return word.size();
+  }
+  std::uint32_t Insert(const std::u16string& word) {
+    std::uint32_t node = 0;
+    for (char16_t c : word) {
+      const auto ch = static_cast<std::uint8_t>(c);
+      if (auto child = Child(node, ch)) {
+        node = *child;
+        continue;
+      }
+      const auto index = static_cast<std::uint32_t>(Nodes.size());
+      Nodes.push_back(TNode{ch, node, false, {}});
+      auto& children = Nodes[node].Children;
+      children.insert(std::lower_bound(children.begin(), children.end(), std::make_pair(ch, std::uint32_t{0})),
+                      {ch, index});
+      node = index;
+    }
+    Nodes[node].WordEnd = true;
+    return node;
+  }
+};
+
+struct TWordInfo {
+  std::uint32_t End = 0;  // tree node of the last character
+  std::vector<std::uint16_t> SynonymReferences;
+  std::vector<std::uint16_t> RelatedReferences;
+};
+
+struct TContext {
+  std::u16string Headword;
+  int List = 1;
+  std::vector<std::u16string> Words;
+  std::size_t Synonyms = 0;  // the first Synonyms words are synonyms, the rest related terms
+};
+
+struct TCandidate {
+  std::size_t Entry = 0;
+  std::size_t Sense = 0;
+  std::size_t Priority = 0;
+};
+
+void PutLe16(std::vector<std::uint8_t>& out, std::uint32_t v) {
+  out.push_back(static_cast<std::uint8_t>(v));
+  out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+bool PutShortString(std::vector<std::uint8_t>& out, const std::u16string& s) {
+  if (s.size() > 255) return false;
+  out.push_back(static_cast<std::uint8_t>(s.size()));
+  for (char16_t c : s) {
+    if (c > 0xFF) return false;
+    out.push_back(static_cast<std::uint8_t>(c));
+  }
+  return true;
+}
+
+TThesaurusCompileResult Fail(std::string message) {
+  TThesaurusCompileResult result;
+  result.Error = std::move(message);
+  return result;
+}
+
+}  // namespace
+
+bool ParseMyThes(const std::string& Bytes, std::vector<TThesaurusSourceEntry>& Entries, std::string& Error) {
+  std::string_view rest(Bytes);
+  if (rest.starts_with("\xEF\xBB\xBF")) rest.remove_prefix(3);
+  std::size_t lineNumber = 0;
+  auto nextLine = [&](std::string_view& line) {
+    if (rest.empty()) return false;
+    const auto end = rest.find('\n');
+    line = rest.substr(0, end);
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    ++lineNumber;
+    return true;
+  };
+  std::string_view line;
+  if (!nextLine(line)) {
+    Error = "empty source: the first line must name the encoding";
+    return false;
+  }
+  std::string encoding(TrimSpaces(line));
+  std::transform(encoding.begin(), encoding.end(), encoding.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  bool latin1 = false;
+  if (encoding == "ISO8859-1" || encoding == "ISO-8859-1" || encoding == "LATIN1") latin1 = true;
+  else if (encoding != "UTF-8" && encoding != "UTF8")
+    return Error = "line 1: unsupported encoding \"" + encoding + "\" (UTF-8 or ISO8859-1)", false;
+
+  while (nextLine(line)) {
+    if (TrimSpaces(line).empty()) continue;
+    const auto bar = line.rfind('|');
+    std::size_t count = 0;
+    bool ok = bar != std::string_view::npos && bar > 0 && bar + 1 < line.size();
+    if (ok) {
+      const auto digits = TrimSpaces(line.substr(bar + 1));
+      ok = !digits.empty() && digits.size() <= 6 &&
+           std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+      if (ok) for (char c : digits) count = count * 10 + static_cast<std::size_t>(c - '0');
+    }
+    if (!ok) return Error = "line " + std::to_string(lineNumber) + ": expected WORD|COUNT", false;
+    TThesaurusSourceEntry entry;
+    entry.Word = ReadTerm(line.substr(0, bar), latin1).Text;
+    for (std::size_t i = 0; i < count; ++i) {
+      if (!nextLine(line))
+        return Error = "line " + std::to_string(lineNumber) + ": the source ends inside the entry \"" +
+                       text::Utf16ToUtf8(entry.Word) + "\"",
+               false;
+      const auto fields = SplitBars(line);
+      TThesaurusSense sense;
+      sense.List = ListOfPartOfSpeech(TrimSpaces(fields[0]));
+      for (std::size_t f = 1; f < fields.size(); ++f) {
+        auto term = ReadTerm(fields[f], latin1);
+        if (!term.Text.empty()) sense.Terms.push_back(std::move(term));
+      }
+      entry.Senses.push_back(std::move(sense));
+    }
+    Entries.push_back(std::move(entry));
+  }
+  return true;
+}
+
+TThesaurusCompileResult CompileThesaurus(const std::vector<TThesaurusSourceEntry>& Entries,
+                                         const TThesaurusCompileOptions& Options) {
+  TThesaurusCompileResult result;
+  const std::uint32_t maxNodes = std::min(Options.MaxNodes, kThesaurusMaxNodes);
+  const std::uint32_t maxContexts = std::min(Options.MaxContexts, kThesaurusMaxReachableContexts);
+  const bool ranked = !Options.RankLists.empty();
+  if (Options.Name.size() > 255 || !std::all_of(Options.Name.begin(), Options.Name.end(), [](char16_t c) { return c <= 0xFF; }))
+    return Fail("the thesaurus name must be at most 255 characters of ISO 8859-1");
+
+  // Rank of a word: the index of the first list that holds it, in lower case.
+  std::unordered_map<std::u16string, std::size_t> ranks;
+  for (std::size_t r = 0; r < Options.RankLists.size(); ++r)
+    for (const auto& word : Options.RankLists[r]) ranks.emplace(platform::LowerCase(word), r);
+  auto rankOf = [&](const std::u16string& word) -> std::optional<std::size_t> {
+    const auto it = ranks.find(platform::LowerCase(word));
+    if (it == ranks.end()) return std::nullopt;
+    return it->second;
+  };
+
+  // The senses to consider, best first.
+  std::vector<TCandidate> candidates;
+  for (std::size_t e = 0; e < Entries.size(); ++e) {
+    std::size_t rank = 0;
+    if (ranked) {
+      const auto r = rankOf(Entries[e].Word);
+      if (!r) continue;
+      rank = *r;
+    }
+    for (std::size_t s = 0; s < Entries[e].Senses.size(); ++s)
+      candidates.push_back({e, s, ranked ? rank + kSensePositionWeight * s : 0});
+  }
+  std::stable_sort(candidates.begin(), candidates.end(),
+                   [](const TCandidate& a, const TCandidate& b) { return a.Priority < b.Priority; });
+
+  TTrie trie;
+  std::unordered_map<std::u16string, TWordInfo> words;
+  std::vector<TContext> contexts;
+  std::unordered_set<std::string> meanings;  // merge keys of the contexts taken
+  std::unordered_set<std::u16string> unstorable;
+  auto storable = [&](const std::u16string& word) {
+    if (Storable(word)) return true;
+    unstorable.insert(word);
+    return false;
+  };
+  // Nodes that adding these words would create.
+  auto newNodes = [&](const std::vector<std::u16string>& list) {
+    std::set<std::u16string> prefixes;
+    for (const auto& word : list)
+      for (std::size_t n = trie.Existing(word) + 1; n <= word.size(); ++n) prefixes.insert(word.substr(0, n));
+    return prefixes.size();
+  };
+
+  for (std::size_t c = 0; c < candidates.size(); ++c) {
+    const auto& entry = Entries[candidates[c].Entry];
+    const auto& sense = entry.Senses[candidates[c].Sense];
+    if (!storable(entry.Word)) continue;
+    std::vector<std::u16string> synonyms{entry.Word};
+    std::vector<std::u16string> related;
+    for (const auto& term : sense.Terms) {
+      if (term.Mark == TTermMark::tmAntonym || !storable(term.Text)) continue;
+      auto& list = term.Mark == TTermMark::tmSynonym ? synonyms : related;
+      if (std::find(synonyms.begin(), synonyms.end(), term.Text) == synonyms.end() &&
+          std::find(related.begin(), related.end(), term.Text) == related.end())
+        list.push_back(term.Text);
+    }
+    // The same meaning under another of its synonyms merges with the context taken before.
+    std::string key = std::to_string(sense.List);
+    for (auto* part : {&synonyms, &related}) {
+      auto sorted = *part;
+      std::sort(sorted.begin(), sorted.end());
+      for (const auto& word : sorted) key += '\x01' + text::Utf16ToUtf8(word);
+      key += '\x02';
+    }
+    if (meanings.contains(key)) continue;
+
+    if (contexts.size() >= maxContexts) {
+      if (!ranked)
+        return Fail("the source has more meanings than a thesaurus file holds (" + std::to_string(maxContexts) +
+                    "); give rank lists to choose the commonest headwords");
+      ++result.SensesSkipped;
+      continue;
+    }
+    std::vector<std::u16string> kept = synonyms;
+    for (const auto& word : related)
+      if (!ranked || words.contains(word) || rankOf(word)) kept.push_back(word);
+    std::size_t added = newNodes(kept);
+    if (trie.Nodes.size() + added > maxNodes) {
+      if (!ranked)
+        return Fail("the source needs more than the " + std::to_string(maxNodes) +
+                    " nodes a thesaurus file holds; give rank lists to choose the commonest headwords");
+      // Without the related terms that are not stored yet.
+      kept.resize(synonyms.size());
+      for (const auto& word : related)
+        if (words.contains(word)) kept.push_back(word);
+      added = newNodes(kept);
+      if (trie.Nodes.size() + added > maxNodes) {
+        ++result.SensesSkipped;
+        continue;
+      }
+    }
+
+    meanings.insert(std::move(key));
+    const auto index = static_cast<std::uint16_t>(contexts.size());
+    const auto reference = static_cast<std::uint16_t>(index * kThesaurusKindCount + sense.List);
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+      auto [it, isNew] = words.try_emplace(kept[i]);
+      if (isNew) it->second.End = trie.Insert(kept[i]);
+      (i < synonyms.size() ? it->second.SynonymReferences : it->second.RelatedReferences).push_back(reference);
+    }
+    contexts.push_back({synonyms.size() > 1 ? synonyms[1] : synonyms[0], sense.List, std::move(kept),
+                        synonyms.size()});
+  }
+  result.TermsUnstorable = static_cast<std::uint32_t>(unstorable.size());
+
+  // Tails: a node that is no word end and has below it nothing but a chain of single children
+  // ending in a word end. The topmost such node of a chain becomes the tail node.
+  const auto nodeCount = static_cast<std::uint32_t>(trie.Nodes.size());
+  std::vector<bool> pure(nodeCount), tail(nodeCount), chain(nodeCount);
+  for (std::uint32_t i = nodeCount; i-- > 1;) {
+    const auto& node = trie.Nodes[i];
+    pure[i] = node.Children.empty() ? node.WordEnd
+                                    : (!node.WordEnd && node.Children.size() == 1 && pure[node.Children[0].second]);
+  }
+  std::vector<std::uint32_t> wordNode(nodeCount);
+  for (std::uint32_t i = 0; i < nodeCount; ++i) wordNode[i] = i;
+  for (std::uint32_t i = 1; i < nodeCount; ++i) {
+    const auto& node = trie.Nodes[i];
+    if (!pure[i] || node.WordEnd || (node.Parent != 0 && pure[node.Parent])) continue;
+    tail[i] = true;
+    std::uint32_t below = i;
+    while (!trie.Nodes[below].Children.empty()) {
+      below = trie.Nodes[below].Children[0].second;
+      chain[below] = true;
+      wordNode[below] = i;
+    }
+  }
+
+  // References of each stored word, kept at its word node.
+  std::vector<std::vector<std::uint16_t>> references(nodeCount);
+  for (auto& [word, info] : words) {
+    auto& refs = references[wordNode[info.End]];
+    for (auto* group : {&info.SynonymReferences, &info.RelatedReferences}) {
+      std::sort(group->begin(), group->end());
+      for (auto r : *group)
+        if (std::find(refs.begin(), refs.end(), r) == refs.end()) refs.push_back(r);
+    }
+    if (refs.size() > 255) {
+      result.ReferencesDropped += static_cast<std::uint32_t>(refs.size() - 255);
+      refs.resize(255);
+    }
+  }
+
+  // Node table and link area.
+  std::vector<std::uint8_t> nodeTable, links;
+  nodeTable.reserve(4 * std::size_t{nodeCount});
+  for (std::uint32_t i = 0; i < nodeCount; ++i) {
+    const auto& node = trie.Nodes[i];
+    if (links.size() > kThesaurusMaxLinkPosition)
+      return Fail("the link area outgrows the 20-bit link positions of a thesaurus file");
+    std::uint32_t v = static_cast<std::uint32_t>(links.size());
+    if (node.Children.size() == 1) {
+      v |= 1u << 20;
+      PutLe16(links, node.Children[0].second);
+    } else {
+      links.push_back(static_cast<std::uint8_t>(node.Children.size()));  // at most 255: no zero character
+      for (const auto& child : node.Children) PutLe16(links, child.second);
+    }
+    if (!chain[i] && node.Parent != 0) {
+      v |= 1u << 21;
+      PutLe16(links, node.Parent);
+    }
+    if (tail[i]) v |= 1u << 22;
+    const bool wordEnd = node.WordEnd && !chain[i];
+    if (wordEnd) v |= 1u << 23;
+    if (wordEnd || tail[i]) {
+      links.push_back(static_cast<std::uint8_t>(references[i].size()));
+      for (auto r : references[i]) PutLe16(links, r);
+    }
+    v |= static_cast<std::uint32_t>(node.Ch) << 24;
+    PutLe32(nodeTable, v);
+  }
+
+  // Context table and word lists.
+  std::vector<std::uint8_t> contextTable, wordLists;
+  for (const auto& context : contexts) {
+    const auto list = context.Words.size() > 0xFFFF ? std::size_t{0xFFFF} : context.Words.size();
+    PutLe16(contextTable, wordNode[words.at(context.Headword).End]);
+    for (int k = 1; k <= 4; ++k) PutLe16(contextTable, k == context.List ? static_cast<std::uint32_t>(list) : 0);
+    PutLe32(contextTable, static_cast<std::uint32_t>(wordLists.size()));
+    for (std::size_t i = 0; i < list; ++i) PutLe16(wordLists, wordNode[words.at(context.Words[i]).End]);
+  }
+  constexpr std::size_t kMaxArea = std::numeric_limits<std::int32_t>::max();
+  if (links.size() > kMaxArea || wordLists.size() > kMaxArea)
+    return Fail("the thesaurus outgrows the 2 GiB areas of a thesaurus file");
+
+  auto& out = result.Bytes;
+  out.assign(kThesaurusHeaderSize, 0);
+  std::memcpy(out.data(), kThesaurusBanner, sizeof(kThesaurusBanner) - 1);
+  (void)PutShortString(out, Options.Name);  // checked above
+  for (const char* name : kKindNames) (void)PutShortString(out, text::U16(name));
+  PutLe32(out, nodeCount);
+  out.insert(out.end(), nodeTable.begin(), nodeTable.end());
+  PutLe32(out, static_cast<std::uint32_t>(links.size()));
+  out.insert(out.end(), links.begin(), links.end());
+  PutLe16(out, static_cast<std::uint32_t>(contexts.size()));
+  out.insert(out.end(), contextTable.begin(), contextTable.end());
+  PutLe32(out, static_cast<std::uint32_t>(wordLists.size()));
+  out.insert(out.end(), wordLists.begin(), wordLists.end());
+
+  result.Ok = true;
+  result.Nodes = nodeCount;
+  result.Contexts = static_cast<std::uint32_t>(contexts.size());
+  result.Words = static_cast<std::uint32_t>(words.size());
+  for (const auto& entry : Entries) {
+    const auto it = words.find(entry.Word);
+    if (it != words.end() && !it->second.SynonymReferences.empty()) ++result.Headwords;
+  }
+  return result;
+}
+
+}  // namespace lexoro::tools
