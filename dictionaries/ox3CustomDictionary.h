@@ -174,6 +174,10 @@ class TCustomDictionary {
   [[nodiscard]] std::int32_t BufferLength() const { return static_cast<std::int32_t>(FBuffer.size()); }
   // On while a file name is set: additions and removals are logged for the merge on save.
   [[nodiscard]] bool Tracking() const { return FTracking; }
+  // Chooses the version of a memory-only dictionary that holds no records yet (0: 4.0 and the
+  // ANSI code page, otherwise 4.1 and UTF-8), so that SaveAs writes that version. Ignored
+  // otherwise: a file's dictionary always keeps the version it was read as.
+  void SetCodePage(unsigned CodePage);
 
   // ---- Helpers shared with the learning store and the tool ----
 
@@ -227,6 +231,8 @@ class TCustomDictionary {
   TChangeLogs FLogs;
   // Where the body starts in the file CheckFile accepted last.
   std::uint64_t FBodyOffset = 0;
+  // The file as WriteFile left it, when its last write succeeded.
+  std::optional<platform::TFileStamp> FWrittenStamp;
 };
 
 }  // namespace lexoro

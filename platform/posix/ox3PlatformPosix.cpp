@@ -1,5 +1,8 @@
 // POSIX side of the platform seam.
+#include <dlfcn.h>
 #include <fcntl.h>
+#include <limits.h>
+#include <pwd.h>
 #include <locale.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -9,6 +12,11 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cctype>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <functional>
 #include <string>
 
 #include "platform/ox3Platform.h"
@@ -248,8 +256,21 @@ bool TAtomicFileWriter::Begin(const std::u16string& path) {
   return FImpl->fd >= 0;
 }
 
+namespace {
+std::function<bool()>& WriteFaultHook() {
+  static std::function<bool()> hook;
+  return hook;
+}
+}  // namespace
+
 bool TAtomicFileWriter::Write(std::span<const std::uint8_t> bytes) {
   if (FImpl->fd < 0 || FImpl->failed) return false;
+  if (WriteFaultHook() && WriteFaultHook()()) {
+    // An interrupted write: part of the bytes reach the file, then the write fails.
+    [[maybe_unused]] auto written = write(FImpl->fd, bytes.data(), bytes.size() / 2);
+    FImpl->failed = true;
+    return false;
+  }
   std::size_t done = 0;
   while (done < bytes.size()) {
     ssize_t w = write(FImpl->fd, bytes.data() + done, bytes.size() - done);
@@ -266,6 +287,7 @@ bool TAtomicFileWriter::Write(std::span<const std::uint8_t> bytes) {
 bool TAtomicFileWriter::Commit() {
   if (FImpl->fd < 0) return false;
   bool ok = !FImpl->failed && fsync(FImpl->fd) == 0;
+  if (ok && WriteFaultHook() && WriteFaultHook()()) ok = false;
   // Keep the permissions of the file being replaced.
   struct stat st;
   if (ok && stat(FImpl->target.c_str(), &st) == 0) fchmod(FImpl->fd, st.st_mode & 07777);
@@ -299,5 +321,242 @@ std::vector<std::string> CommandLineUtf8(int argc, char** argv) {
 }
 
 void SetBinaryStdio() {}
+
+// ---- Custom dictionaries and path macros ----
+
+void SetWriteFaultHook(std::function<bool()> hook) { WriteFaultHook() = std::move(hook); }
+
+std::optional<TFileStamp> FileStamp(const std::u16string& path) {
+  struct stat st;
+  if (stat(NativePath(path).c_str(), &st) != 0) return std::nullopt;
+  TFileStamp stamp;
+  stamp.WriteTime = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 10000000 + st.st_mtim.tv_nsec / 100;
+  stamp.Size = static_cast<std::uint64_t>(st.st_size);
+  stamp.Identity = static_cast<std::uint64_t>(st.st_ino) ^ (static_cast<std::uint64_t>(st.st_dev) << 40);
+  return stamp;
+}
+
+bool IsReadOnlyFile(const std::u16string& path) {
+  const std::string native = NativePath(path);
+  struct stat st;
+  if (stat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  // The superuser passes access(); a file nobody may write still counts as read-only for it.
+  return access(native.c_str(), W_OK) != 0 || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+bool ProbeCreateFile(const std::u16string& path) {
+  const std::string native = NativePath(path);
+  int fd = open(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0) return false;
+  close(fd);
+  unlink(native.c_str());
+  return true;
+}
+
+bool DirectoryExists(const std::u16string& path) {
+  struct stat st;
+  return stat(NativePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool MakeDirectory(const std::u16string& path) { return mkdir(NativePath(path).c_str(), 0777) == 0; }
+
+namespace {
+
+std::optional<std::string> Environment(const char* name) {
+  const char* value = std::getenv(name);
+  if (value == nullptr || *value == '\0') return std::nullopt;
+  return std::string(value);
+}
+
+std::optional<std::string> HomeFolder() {
+  if (auto home = Environment("HOME")) return home;
+  struct passwd* entry = getpwuid(getuid());
+  if (entry != nullptr && entry->pw_dir != nullptr && *entry->pw_dir != '\0') return std::string(entry->pw_dir);
+  return std::nullopt;
+}
+
+// $XDG_DATA_HOME, or ~/.local/share.
+std::optional<std::string> DataHome() {
+  if (auto data = Environment("XDG_DATA_HOME"); data && data->front() == '/') return data;
+  if (auto home = HomeFolder()) return *home + "/.local/share";
+  return std::nullopt;
+}
+
+// A folder of the user's xdg-user-dirs settings (XDG_DOCUMENTS_DIR, XDG_PUBLICSHARE_DIR): the
+// environment variable, else the line in $XDG_CONFIG_HOME/user-dirs.dirs, else ~/Fallback.
+std::optional<std::string> UserFolder(const char* key, const char* fallback) {
+  if (auto value = Environment(key); value && value->front() == '/') return value;
+  auto home = HomeFolder();
+  if (!home) return std::nullopt;
+  std::string config = Environment("XDG_CONFIG_HOME").value_or(*home + "/.config");
+  std::ifstream in(config + "/user-dirs.dirs");
+  const std::string prefix = std::string(key) + "=\"";
+  for (std::string line; std::getline(in, line);) {
+    if (line.compare(0, prefix.size(), prefix) != 0) continue;
+    const auto end = line.find('"', prefix.size());
+    if (end == std::string::npos) break;
+    std::string value = line.substr(prefix.size(), end - prefix.size());
+    if (value.compare(0, 5, "$HOME") == 0) value = *home + value.substr(5);
+    if (!value.empty() && value.front() == '/') return value;
+    break;
+  }
+  return *home + "/" + fallback;
+}
+
+std::string Percent(const std::string& path) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : path) {
+    if (std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
+      out.push_back(static_cast<char>(c));
+    } else {
+      out.push_back('%');
+      out.push_back(kHex[c >> 4]);
+      out.push_back(kHex[c & 15]);
+    }
+  }
+  return out;
+}
+
+std::string ReadLink(const char* link) {
+  std::string buffer(256, '\0');
+  for (;;) {
+    ssize_t n = readlink(link, buffer.data(), buffer.size());
+    if (n < 0) return std::string();
+    if (static_cast<std::size_t>(n) < buffer.size()) {
+      buffer.resize(static_cast<std::size_t>(n));
+      return buffer;
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+}  // namespace
+
+bool MoveToTrash(const std::u16string& path, bool confirm) {
+  // The home trash of the freedesktop.org trash specification: files/NAME holds the file,
+  // info/NAME.trashinfo its original path and deletion date. Files on another volume than
+  // the trash are not moved (rename cannot cross volumes) and the answer is false.
+  std::string native = NativePath(path);
+  struct stat st;
+  if (lstat(native.c_str(), &st) != 0) return false;
+  char resolved[PATH_MAX];
+  if (native.front() != '/') {
+    if (realpath(native.c_str(), resolved) == nullptr) return false;
+    native = resolved;
+  }
+  auto data = DataHome();
+  if (!data) return false;
+  const std::string trash = *data + "/Trash";
+  for (const std::string& folder : {*data, trash, trash + "/files", trash + "/info"}) {
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+  }
+  const auto slash = native.find_last_of('/');
+  const std::string name = native.substr(slash + 1);
+  if (name.empty()) return false;
+  char date[32];
+  const std::time_t now = std::time(nullptr);
+  struct tm local;
+  localtime_r(&now, &local);
+  std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &local);
+  const std::string info = "[Trash Info]\nPath=" + Percent(native) + "\nDeletionDate=" + date + "\n";
+  for (int attempt = 1; attempt < 10000; ++attempt) {
+    const std::string stored = attempt == 1 ? name : name + "." + std::to_string(attempt);
+    const std::string infoPath = trash + "/info/" + stored + ".trashinfo";
+    int fd = open(infoPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      return false;
+    }
+    const bool written = write(fd, info.data(), info.size()) == static_cast<ssize_t>(info.size());
+    close(fd);
+    if (written && rename(native.c_str(), (trash + "/files/" + stored).c_str()) == 0) return true;
+    unlink(infoPath.c_str());
+    return false;
+  }
+  return false;
+}
+
+std::u16string ApplicationFileName() { return text::Utf8ToUtf16(ReadLink("/proc/self/exe")); }
+
+std::u16string ModuleFileName() {
+  // The suite is usually linked into the program; when it is built into a shared library,
+  // that library is the module.
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<void*>(&ModuleFileName), &info) != 0 && info.dli_fname != nullptr) {
+    const std::string name = info.dli_fname;
+    char resolved[PATH_MAX];
+    if (name.find(".so") != std::string::npos && realpath(name.c_str(), resolved) != nullptr)
+      return text::Utf8ToUtf16(resolved);
+  }
+  return ApplicationFileName();
+}
+
+std::optional<std::u16string> UserName() {
+  struct passwd* entry = getpwuid(geteuid());
+  if (entry != nullptr && entry->pw_name != nullptr && *entry->pw_name != '\0')
+    return text::Utf8ToUtf16(entry->pw_name);
+  if (auto name = Environment("LOGNAME")) return text::Utf8ToUtf16(*name);
+  if (auto name = Environment("USER")) return text::Utf8ToUtf16(*name);
+  return std::nullopt;
+}
+
+std::optional<std::u16string> SpecialFolder(TSpecialFolder folder) {
+  std::optional<std::string> path;
+  switch (folder) {
+    case TSpecialFolder::sfAppData:
+      path = DataHome();
+      break;
+    case TSpecialFolder::sfMyDocuments:
+      path = UserFolder("XDG_DOCUMENTS_DIR", "Documents");
+      break;
+    case TSpecialFolder::sfCommonDocuments:
+      path = UserFolder("XDG_PUBLICSHARE_DIR", "Public");
+      break;
+    case TSpecialFolder::sfCommonAppData: {
+      std::string dirs = Environment("XDG_DATA_DIRS").value_or("/usr/local/share");
+      const std::string first = dirs.substr(0, dirs.find(':'));
+      path = !first.empty() && first.front() == '/' ? first : std::string("/usr/local/share");
+      break;
+    }
+  }
+  if (!path) return std::nullopt;
+  while (path->size() > 1 && path->back() == '/') path->pop_back();
+  return text::Utf8ToUtf16(*path);
+}
+
+std::optional<std::u16string> ExpandEnvironment(std::u16string_view text) {
+  // As on Windows: %NAME% with a known NAME becomes its value; anything else stays, and the
+  // closing % of an unknown name may open the next one.
+  std::u16string out;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] != u'%') {
+      out.push_back(text[i++]);
+      continue;
+    }
+    const std::size_t close = text.find(u'%', i + 1);
+    if (close == std::u16string_view::npos) {
+      out.append(text.substr(i));
+      break;
+    }
+    const std::u16string_view name = text.substr(i + 1, close - i - 1);
+    const std::optional<std::string> value =
+        name.empty() ? std::nullopt : Environment(text::Utf16ToUtf8(name).c_str());
+    if (value) {
+      out += text::Utf8ToUtf16(*value);
+      i = close + 1;
+    } else {
+      out.push_back(u'%');
+      out.append(name);
+      i = close;
+    }
+  }
+  return out;
+}
+
+std::optional<std::pair<std::uint32_t, std::uint32_t>> FileVersion(const std::u16string&) { return std::nullopt; }
+
+bool IsNewerWindows() { return true; }
 
 }  // namespace lexoro::platform

@@ -3,9 +3,11 @@
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
+#include <winver.h>
 
 #include <atomic>
 #include <cstdio>
+#include <functional>
 
 #include "platform/ox3Platform.h"
 #include "platform/ox3Text.h"
@@ -231,8 +233,22 @@ bool TAtomicFileWriter::Begin(const std::u16string& path) {
   return true;
 }
 
+namespace {
+std::function<bool()>& WriteFaultHook() {
+  static std::function<bool()> hook;
+  return hook;
+}
+}  // namespace
+
 bool TAtomicFileWriter::Write(std::span<const std::uint8_t> bytes) {
   if (!FImpl->file || FImpl->failed) return false;
+  if (WriteFaultHook() && WriteFaultHook()()) {
+    // An interrupted write: part of the bytes reach the file, then the write fails.
+    DWORD written = 0;
+    ::WriteFile(FImpl->file.Get(), bytes.data(), static_cast<DWORD>(bytes.size() / 2), &written, nullptr);
+    FImpl->failed = true;
+    return false;
+  }
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
@@ -249,6 +265,7 @@ bool TAtomicFileWriter::Write(std::span<const std::uint8_t> bytes) {
 bool TAtomicFileWriter::Commit() {
   if (!FImpl->file) return false;
   bool ok = !FImpl->failed && FlushFileBuffers(FImpl->file.Get());
+  if (ok && WriteFaultHook() && WriteFaultHook()()) ok = false;
   FImpl->file.Reset();
   if (ok) {
     ok = MoveFileExW(W(FImpl->temporary), W(FImpl->target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
@@ -289,6 +306,158 @@ void SetBinaryStdio() {
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
+}
+
+// ---- Custom dictionaries and path macros ----
+
+void SetWriteFaultHook(std::function<bool()> hook) { WriteFaultHook() = std::move(hook); }
+
+std::optional<TFileStamp> FileStamp(const std::u16string& path) {
+  win32::TFileHandle file(CreateFileW(W(path), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(file.Get(), &info)) return std::nullopt;
+  TFileStamp stamp;
+  stamp.WriteTime = static_cast<std::int64_t>((static_cast<std::uint64_t>(info.ftLastWriteTime.dwHighDateTime) << 32) |
+                                              info.ftLastWriteTime.dwLowDateTime);
+  stamp.Size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  stamp.Identity = ((static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow) ^
+                   (static_cast<std::uint64_t>(info.dwVolumeSerialNumber) << 40);
+  return stamp;
+}
+
+bool IsReadOnlyFile(const std::u16string& path) {
+  DWORD attributes = GetFileAttributesW(W(path));
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+         (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+bool ProbeCreateFile(const std::u16string& path) {
+  // CREATE_NEW never opens an existing file, so the delete-on-close cannot remove one.
+  win32::TFileHandle file(CreateFileW(W(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+  return static_cast<bool>(file);
+}
+
+bool DirectoryExists(const std::u16string& path) {
+  DWORD attributes = GetFileAttributesW(W(path));
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool MakeDirectory(const std::u16string& path) { return CreateDirectoryW(W(path), nullptr) != FALSE; }
+
+bool MoveToTrash(const std::u16string& path, bool confirm) {
+  std::u16string from = path;
+  from.push_back(u'\0');  // the list of paths ends with two zeros
+  SHFILEOPSTRUCTW operation{};
+  operation.wFunc = FO_DELETE;
+  operation.pFrom = W(from);
+  operation.fFlags = FOF_ALLOWUNDO;
+  if (!confirm) operation.fFlags |= FOF_NOCONFIRMATION | FOF_SILENT;
+  return SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted;
+}
+
+namespace {
+
+std::u16string ModulePath(HMODULE module) {
+  std::u16string buffer(260, u'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(module, reinterpret_cast<wchar_t*>(buffer.data()), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return std::u16string();
+    if (n < buffer.size()) {
+      buffer.resize(n);
+      return buffer;
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+}  // namespace
+
+std::u16string ModuleFileName() {
+  HMODULE module = nullptr;
+  if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                          reinterpret_cast<LPCWSTR>(&ModuleFileName), &module))
+    module = nullptr;
+  return ModulePath(module);
+}
+
+std::u16string ApplicationFileName() { return ModulePath(nullptr); }
+
+std::optional<std::u16string> UserName() {
+  std::u16string buffer(257, u'\0');
+  DWORD size = static_cast<DWORD>(buffer.size());
+  if (!GetUserNameW(reinterpret_cast<wchar_t*>(buffer.data()), &size) || size == 0) return std::nullopt;
+  buffer.resize(size - 1);  // size counts the terminating zero
+  return buffer;
+}
+
+std::optional<std::u16string> SpecialFolder(TSpecialFolder folder) {
+  // Looked up at run time: older shells export only the undecorated name.
+  using TGetFolder = BOOL(WINAPI*)(HWND, LPWSTR, int, BOOL);
+  HMODULE shell = LoadLibraryW(L"shell32.dll");
+  if (shell == nullptr) return std::nullopt;
+  auto function = reinterpret_cast<TGetFolder>(reinterpret_cast<void*>(GetProcAddress(shell, "SHGetSpecialFolderPathW")));
+  if (function == nullptr)
+    function = reinterpret_cast<TGetFolder>(reinterpret_cast<void*>(GetProcAddress(shell, "SHGetSpecialFolderPath")));
+  std::optional<std::u16string> result;
+  if (function != nullptr) {
+    int csidl = 0;
+    switch (folder) {
+      case TSpecialFolder::sfAppData: csidl = 26; break;          // CSIDL_APPDATA
+      case TSpecialFolder::sfCommonDocuments: csidl = 46; break;  // CSIDL_COMMON_DOCUMENTS
+      case TSpecialFolder::sfCommonAppData: csidl = 35; break;    // CSIDL_COMMON_APPDATA
+      case TSpecialFolder::sfMyDocuments: csidl = 5; break;       // CSIDL_PERSONAL
+    }
+    // The function's contract is a buffer of MAX_PATH characters.
+    std::u16string buffer(MAX_PATH + 1, u'\0');
+    if (function(nullptr, reinterpret_cast<wchar_t*>(buffer.data()), csidl, FALSE)) {
+      buffer.resize(std::char_traits<char16_t>::length(buffer.c_str()));
+      result = std::move(buffer);
+    }
+  }
+  FreeLibrary(shell);
+  return result;
+}
+
+std::optional<std::u16string> ExpandEnvironment(std::u16string_view text) {
+  const std::u16string source(text);
+  DWORD needed = ExpandEnvironmentStringsW(W(source), nullptr, 0);
+  if (needed == 0) return std::nullopt;
+  std::u16string buffer(needed, u'\0');
+  DWORD n = ExpandEnvironmentStringsW(W(source), reinterpret_cast<wchar_t*>(buffer.data()), needed);
+  if (n == 0 || n > needed) return std::nullopt;
+  buffer.resize(n - 1);
+  return buffer;
+}
+
+std::optional<std::pair<std::uint32_t, std::uint32_t>> FileVersion(const std::u16string& path) {
+  DWORD handle = 0;
+  DWORD size = GetFileVersionInfoSizeW(W(path), &handle);
+  if (size == 0) return std::nullopt;
+  std::vector<std::uint8_t> data(size);
+  if (!GetFileVersionInfoW(W(path), 0, size, data.data())) return std::nullopt;
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || fixed == nullptr ||
+      length < sizeof(VS_FIXEDFILEINFO))
+    return std::nullopt;
+  return std::make_pair(static_cast<std::uint32_t>(fixed->dwFileVersionMS), static_cast<std::uint32_t>(fixed->dwFileVersionLS));
+}
+
+bool IsNewerWindows() {
+  // RtlGetVersion tells the truth whatever the program's manifest says.
+  using TRtlGetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
+  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  auto function = ntdll ? reinterpret_cast<TRtlGetVersion>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
+                        : nullptr;
+  if (function != nullptr) {
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    if (function(&info) == 0) return info.dwMajorVersion > 5;
+  }
+  return LOBYTE(LOWORD(GetVersion())) > 5;
 }
 
 }  // namespace lexoro::platform

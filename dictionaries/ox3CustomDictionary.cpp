@@ -1,0 +1,613 @@
+#include "dictionaries/ox3CustomDictionary.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <limits>
+
+#include "dictionaries/ox3MainDictionary.h"
+#include "dictionaries/ox3Util.h"
+
+namespace lexoro {
+
+namespace {
+
+// Table sizes, in the order the table grows through them (all prime).
+constexpr std::array<std::int32_t, 24> kTableSizes = {
+    251,      509,      1021,     2039,      4093,      8191,      16381,     32749,
+    65521,    131071,   262139,   524287,    1048573,   2097143,   4194301,   8388593,
+    16777213, 33554393, 67108859, 134217689, 268435399, 536870909, 1073741789, 2147483647};
+
+constexpr std::size_t kBanner41Length = sizeof(kCustomBanner41) - 1;
+constexpr std::size_t kBanner40Length = sizeof(kCustomBanner40) - 1;
+// Longest encoded word of a record, and longest record of an auto-correct pair.
+constexpr std::size_t kMaxRecordWordBytes = 511;
+constexpr std::size_t kMaxRecordBytes = 513;
+// The five counts after the banner's two closing bytes.
+constexpr std::size_t kCountsSize = 20;
+
+std::int32_t Wrap(std::int64_t value) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(value)); }
+
+std::int32_t Le32(const std::uint8_t* p) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+                                   (static_cast<std::uint32_t>(p[2]) << 16) |
+                                   (static_cast<std::uint32_t>(p[3]) << 24));
+}
+
+void PutLe32(std::vector<std::uint8_t>& out, std::int32_t value) {
+  const auto v = static_cast<std::uint32_t>(value);
+  out.push_back(static_cast<std::uint8_t>(v));
+  out.push_back(static_cast<std::uint8_t>(v >> 8));
+  out.push_back(static_cast<std::uint8_t>(v >> 16));
+  out.push_back(static_cast<std::uint8_t>(v >> 24));
+}
+
+// Cuts UTF-8 bytes to at most Limit bytes without splitting a character.
+void TruncateBytes(std::string& bytes, std::size_t limit, unsigned codePage) {
+  if (bytes.size() <= limit) return;
+  std::size_t end = limit;
+  if (codePage == platform::kCodePageUtf8) {
+    while (end > 0 && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80) --end;
+  }
+  bytes.resize(end);
+}
+
+}  // namespace
+
+void TCustomDictionary::TChangeLogs::Clear() {
+  RemovedAdded.clear();
+  RemovedExcluded.clear();
+  RemovedAutoCorrect.clear();
+  AddedAdded.clear();
+  AddedExcluded.clear();
+  AddedAutoCorrect.clear();
+  AddedReplacements.clear();
+}
+
+TCustomDictionary::TCustomDictionary() = default;
+
+TCustomDictionary::~TCustomDictionary() {
+  try {
+    SetLoaded(false);
+  } catch (...) {
+    // A destructor cannot report; an allocation failure during the final save loses it.
+  }
+}
+
+// ---- Hashing ----
+
+std::int32_t TCustomDictionary::HashSlot(std::u16string_view Word, std::int32_t Size) {
+  if (Size < 2) return 0;
+  // 32-bit signed arithmetic that wraps; % keeps the sign of the dividend.
+  std::int32_t h = 0;
+  std::int32_t a = 31415;
+  for (char16_t u : Word) {
+    h = Wrap(static_cast<std::int64_t>(u) + Wrap(static_cast<std::int64_t>(a) * h)) % Size;
+    if (h < 0) h = (-h) % Size;
+    a = Wrap(static_cast<std::int64_t>(a) * 27183) % (Size - 1);
+  }
+  return h;
+}
+
+std::int32_t TCustomDictionary::NextTableSize(std::int32_t Size) {
+  for (std::int32_t size : kTableSizes)
+    if (size > Size) return size;
+  return Size;
+}
+
+// ---- Loading and saving ----
+
+void TCustomDictionary::SetFileName(const std::u16string& Name) {
+  // Only a check: the code page stays that of the loaded contents until the new file loads.
+  platform::TReadOnlyFile file;
+  const unsigned codePage = FCodePage;
+  const bool usable = CheckFile(Name, false, file);
+  FCodePage = codePage;
+  if (!usable) return;
+  const bool wasLoaded = FLoaded;
+  SetLoaded(false);
+  FFileName = Name;
+  FTracking = !Name.empty();
+  if (wasLoaded) SetLoaded(true);
+}
+
+void TCustomDictionary::SetLoaded(bool Loaded) {
+  if (Loaded) {
+    if (FLoaded) return;
+    FLoaded = true;
+    if (FFileName.empty()) return;
+    platform::TReadOnlyFile file;
+    if (!CheckFile(FFileName, true, file)) {
+      SetLoaded(false);
+      return;
+    }
+    if (!file.IsOpen()) {
+      // No file yet: the first save creates it.
+      FFileTime.reset();
+      FModified = true;
+      return;
+    }
+    FFileTime = platform::FileStamp(FFileName);
+    ReadBody(file);
+    file.Close();
+    return;
+  }
+  if (!FLoaded) return;
+  FLoaded = false;
+  if (FModified) Flush();
+  FModified = false;
+  ClearContents();
+  FCodePage = platform::kCodePageUtf8;
+}
+
+void TCustomDictionary::ClearContents() {
+  FAddedCount = 0;
+  FExcludedCount = 0;
+  FAutoCorrectCount = 0;
+  FEntryCount = 0;
+  FBuffer.clear();
+  FBuffer.shrink_to_fit();
+  FAllocated = 0;
+  FTable.clear();
+  FTable.shrink_to_fit();
+  FIndexListsCurrent = false;
+  FAddedIndex.clear();
+  FExcludedIndex.clear();
+  FAutoCorrectIndex.clear();
+  FLogs.Clear();
+}
+
+void TCustomDictionary::EnsureLoaded() {
+  if (!FLoaded) SetLoaded(true);
+}
+
+std::int32_t TCustomDictionary::AddedCount() {
+  BuildIndexLists();
+  return static_cast<std::int32_t>(FAddedIndex.size());
+}
+
+std::int32_t TCustomDictionary::ExcludedCount() {
+  BuildIndexLists();
+  return static_cast<std::int32_t>(FExcludedIndex.size());
+}
+
+std::int32_t TCustomDictionary::AutoCorrectCount() {
+  BuildIndexLists();
+  return static_cast<std::int32_t>(FAutoCorrectIndex.size());
+}
+
+bool TCustomDictionary::CheckFile(const std::u16string& Name, bool KeepOpen, platform::TReadOnlyFile& File) {
+  File.Close();
+  platform::TReadOnlyFile file;
+  if (Name.empty() || !file.Open(Name)) {
+    // A missing file will do when one can be created there later.
+    return Name.empty() || CanCreateFile(Name);
+  }
+  std::array<std::uint8_t, kBanner41Length + 2> head{};
+  const std::size_t got = file.ReadAt(0, head);
+  const auto matches = [&](const char* banner, std::size_t length) {
+    return got >= length && std::memcmp(head.data(), banner, length) == 0;
+  };
+  if (matches(kCustomBanner40, kBanner40Length)) {
+    FCodePage = platform::kCodePageAnsi;
+    FBodyOffset = kBanner40Length + 2;
+  } else {
+    FCodePage = platform::kCodePageUtf8;
+    if (!matches(kCustomBanner41, kBanner41Length)) return false;
+    FBodyOffset = kBanner41Length + 2;
+  }
+  if (KeepOpen) File = std::move(file);
+  return true;
+}
+
+void TCustomDictionary::ReadBody(platform::TReadOnlyFile& File) {
+  const auto fail = [this] {
+    ClearContents();
+    FCodePage = platform::kCodePageUtf8;
+  };
+  const std::uint64_t size = File.Size();
+  std::uint64_t at = FBodyOffset;
+  std::array<std::uint8_t, kCountsSize> counts{};
+  if (at > size || size - at < counts.size() || File.ReadAt(at, counts) != counts.size()) return fail();
+  at += counts.size();
+  const std::int32_t added = Le32(&counts[0]);
+  const std::int32_t excluded = Le32(&counts[4]);
+  const std::int32_t autoCorrect = Le32(&counts[8]);
+  const std::int32_t entries = Le32(&counts[12]);
+  const std::int32_t tableSize = Le32(&counts[16]);
+  // A table of one slot has no probe sequence (the hash divides by size - 1).
+  if (tableSize < 0 || tableSize == 1) return fail();
+  const std::uint64_t tableBytes = static_cast<std::uint64_t>(tableSize) * 4;
+  if (size - at < tableBytes + 4) return fail();
+  std::vector<std::uint8_t> raw(static_cast<std::size_t>(tableBytes));
+  if (File.ReadAt(at, raw) != raw.size()) return fail();
+  at += tableBytes;
+  std::array<std::uint8_t, 4> lengthBytes{};
+  if (File.ReadAt(at, lengthBytes) != lengthBytes.size()) return fail();
+  at += 4;
+  const std::int32_t used = Le32(lengthBytes.data());
+  if (used < 0 || size - at < static_cast<std::uint64_t>(used)) return fail();
+
+  std::vector<std::int32_t> table(static_cast<std::size_t>(tableSize));
+  for (std::size_t i = 0; i < table.size(); ++i) table[i] = Le32(&raw[i * 4]);
+  raw.clear();
+  raw.shrink_to_fit();
+  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(used));
+  if (File.ReadAt(at, buffer) != buffer.size()) return fail();
+
+  FAddedCount = added;
+  FExcludedCount = excluded;
+  FAutoCorrectCount = autoCorrect;
+  FEntryCount = entries;
+  FTable = std::move(table);
+  FAllocated = (static_cast<std::size_t>(used) / kBufferStep + 1) * kBufferStep;
+  FBuffer = std::move(buffer);
+  FBuffer.reserve(FAllocated);
+  FIndexListsCurrent = false;
+}
+
+void TCustomDictionary::WriteFile(const std::u16string& Name) {
+  if (Name.empty()) return;
+  // A read-only file is not replaced: its changes last until the dictionary is unloaded.
+  if (platform::IsReadOnlyFile(Name)) return;
+  std::vector<std::uint8_t> head;
+  const bool version41 = FCodePage != platform::kCodePageAnsi;
+  const char* banner = version41 ? kCustomBanner41 : kCustomBanner40;
+  const std::size_t bannerLength = version41 ? kBanner41Length : kBanner40Length;
+  head.insert(head.end(), banner, banner + bannerLength);
+  head.push_back(0x00);
+  head.push_back(0x1A);
+  std::vector<std::uint8_t> counts;
+  PutLe32(counts, FAddedCount);
+  PutLe32(counts, FExcludedCount);
+  PutLe32(counts, FAutoCorrectCount);
+  PutLe32(counts, FEntryCount);
+  PutLe32(counts, static_cast<std::int32_t>(FTable.size()));
+  std::vector<std::uint8_t> slots;
+  slots.reserve(FTable.size() * 4 + 4);
+  for (std::int32_t value : FTable) PutLe32(slots, value);
+  PutLe32(slots, static_cast<std::int32_t>(FBuffer.size()));
+
+  // The file is written beside the target and replaces it in one step: a failure at any
+  // point leaves the previous file as it was.
+  platform::TAtomicFileWriter writer;
+  if (writer.Begin(Name) && writer.Write(head) && writer.Write(counts) && writer.Write(slots) &&
+      writer.Write(FBuffer) && writer.Commit()) {
+    FWrittenStamp = platform::FileStamp(Name);
+  }
+}
+
+// ---- Index lists ----
+
+void TCustomDictionary::AddToIndexList(TEntryKind Kind, std::int32_t Offset) {
+  switch (Kind) {
+    case TEntryKind::ekAdded: FAddedIndex.push_back(Offset); break;
+    case TEntryKind::ekExcluded: FExcludedIndex.push_back(Offset); break;
+    case TEntryKind::ekAutoCorrect: FAutoCorrectIndex.push_back(Offset); break;
+    case TEntryKind::ekAny: break;
+  }
+}
+
+void TCustomDictionary::BuildIndexLists() {
+  EnsureLoaded();
+  if (FIndexListsCurrent) return;
+  FAddedIndex.clear();
+  FExcludedIndex.clear();
+  FAutoCorrectIndex.clear();
+  // Counts come from the file; a reservation never goes beyond what the table can hold.
+  const auto reserve = [this](std::vector<std::int32_t>& list, std::int32_t count) {
+    list.reserve(std::min<std::size_t>(static_cast<std::size_t>(std::max(count, 0)), FTable.size()) + 256);
+  };
+  reserve(FAddedIndex, FAddedCount);
+  reserve(FExcludedIndex, FExcludedCount);
+  reserve(FAutoCorrectIndex, FAutoCorrectCount);
+  for (std::int32_t value : FTable) {
+    if (value <= 0 || !ValidSlotValue(value)) continue;
+    AddToIndexList(static_cast<TEntryKind>(FBuffer[static_cast<std::size_t>(value) - 1]), value);
+  }
+  FIndexListsCurrent = true;
+}
+
+// ---- Records ----
+
+bool TCustomDictionary::ValidSlotValue(std::int32_t Value) const {
+  return Value >= 1 && static_cast<std::size_t>(Value) < FBuffer.size();
+}
+
+std::int32_t TCustomDictionary::ReplacementOffset(std::int32_t Offset) {
+  if (Offset < 0 || static_cast<std::size_t>(Offset) >= FBuffer.size()) return -1;
+  const auto* begin = FBuffer.data() + Offset;
+  const auto* zero = static_cast<const std::uint8_t*>(std::memchr(begin, 0, FBuffer.size() - static_cast<std::size_t>(Offset)));
+  if (zero == nullptr) return -1;
+  const std::size_t next = static_cast<std::size_t>(zero - FBuffer.data()) + 1;
+  return next < FBuffer.size() ? static_cast<std::int32_t>(next) : -1;
+}
+
+std::u16string TCustomDictionary::TextAt(std::int32_t Offset) {
+  std::u16string scratch;
+  return std::u16string(WordAt(Offset, scratch));
+}
+
+std::u16string_view TCustomDictionary::WordAt(std::int32_t Offset, std::u16string& Scratch) {
+  Scratch.clear();
+  if (Offset < 0 || static_cast<std::size_t>(Offset) >= FBuffer.size()) return Scratch;
+  // The text ends at its zero byte, or at the end of the buffer when a damaged file has none.
+  const auto* begin = reinterpret_cast<const char*>(FBuffer.data()) + Offset;
+  const std::size_t room = FBuffer.size() - static_cast<std::size_t>(Offset);
+  const auto* zero = static_cast<const char*>(std::memchr(begin, 0, room));
+  const std::size_t length = zero ? static_cast<std::size_t>(zero - begin) : room;
+  Scratch = DecodeWord(FCodePage, std::string_view(begin, length));
+  return Scratch;
+}
+
+bool TCustomDictionary::Find(TEntryKind Kind, std::u16string_view Word, std::int32_t& SlotValue, std::int32_t& SlotIndex) {
+  SlotValue = -1;
+  SlotIndex = -1;
+  EnsureLoaded();
+  const auto size = static_cast<std::int32_t>(FTable.size());
+  if (size < 2) return false;
+  std::int32_t slot = HashSlot(Word, size);
+  const std::int32_t step = ProbeStep(slot);
+  std::u16string scratch;
+  for (std::int32_t probe = 0; probe < size; ++probe) {
+    const std::int32_t value = FTable[static_cast<std::size_t>(slot)];
+    if (value == 0) return false;
+    if (value > 0 && ValidSlotValue(value) && WordAt(value, scratch) == Word) {
+      SlotValue = value;
+      SlotIndex = slot;
+      return Kind == TEntryKind::ekAny || FBuffer[static_cast<std::size_t>(value) - 1] == static_cast<std::uint8_t>(Kind);
+    }
+    slot = static_cast<std::int32_t>((static_cast<std::int64_t>(slot) + step) % size);
+  }
+  // A walk over the whole table met no empty slot: rebuild it without the deletion marks.
+  Rehash(size);
+  return false;
+}
+
+void TCustomDictionary::AppendBytes(const std::uint8_t* Bytes, std::size_t Length) {
+  if (FBuffer.size() + Length > FAllocated) {
+    while (FBuffer.size() + Length > FAllocated) FAllocated += kBufferStep;
+    FBuffer.reserve(FAllocated);
+  }
+  FBuffer.insert(FBuffer.end(), Bytes, Bytes + Length);
+}
+
+bool TCustomDictionary::InsertSlot(std::vector<std::int32_t>& Table, std::u16string_view Word, std::int32_t Value) {
+  const auto size = static_cast<std::int32_t>(Table.size());
+  if (size < 2) return false;
+  std::int32_t slot = HashSlot(Word, size);
+  const std::int32_t step = ProbeStep(slot);
+  auto& start = Table[static_cast<std::size_t>(slot)];
+  if (start == 0 || start == -1) {
+    start = Value;
+    return true;
+  }
+  for (std::int32_t probe = 1; probe < size; ++probe) {
+    slot = static_cast<std::int32_t>((static_cast<std::int64_t>(slot) + step) % size);
+    auto& entry = Table[static_cast<std::size_t>(slot)];
+    if (entry == 0) {
+      entry = Value;
+      return true;
+    }
+  }
+  return false;
+}
+
+void TCustomDictionary::Rehash(std::int32_t Size) {
+  std::u16string scratch;
+  for (;;) {
+    std::vector<std::int32_t> table(static_cast<std::size_t>(Size), 0);
+    bool placed = true;
+    for (std::int32_t value : FTable) {
+      if (value <= 0 || !ValidSlotValue(value)) continue;
+      if (!InsertSlot(table, WordAt(value, scratch), value)) {
+        placed = false;
+        break;
+      }
+    }
+    if (placed || NextTableSize(Size) == Size) {
+      FTable = std::move(table);
+      FIndexListsCurrent = false;
+      return;
+    }
+    Size = NextTableSize(Size);
+  }
+}
+
+void TCustomDictionary::InsertWord(std::u16string_view Word, std::int32_t Value) {
+  const auto size = static_cast<std::int32_t>(FTable.size());
+  if (static_cast<std::int64_t>(FEntryCount) * 4 >= size) Rehash(NextTableSize(size));
+  // A table read from a file may be fuller than its entry count says.
+  if (!InsertSlot(FTable, Word, Value)) {
+    Rehash(NextTableSize(static_cast<std::int32_t>(FTable.size())));
+    [[maybe_unused]] const bool placed = InsertSlot(FTable, Word, Value);
+  }
+}
+
+bool TCustomDictionary::AddEntry(TEntryKind Kind, std::u16string_view Word, std::u16string_view Replacement) {
+  EnsureLoaded();
+  if (Kind == TEntryKind::ekAny) return false;
+  if (Word.size() + Replacement.size() > kMaxEntryLength) return false;
+
+  std::string word = EncodeWord(FCodePage, Word);
+  TruncateBytes(word, kMaxRecordWordBytes, FCodePage);
+  std::vector<std::uint8_t> record;
+  record.reserve(kMaxRecordBytes);
+  record.push_back(static_cast<std::uint8_t>(Kind));
+  record.insert(record.end(), word.begin(), word.end());
+  record.push_back(0);
+  if (Kind == TEntryKind::ekAutoCorrect) {
+    std::string replacement = EncodeWord(FCodePage, Replacement);
+    TruncateBytes(replacement, kMaxRecordBytes - record.size() - 1, FCodePage);
+    record.insert(record.end(), replacement.begin(), replacement.end());
+    record.push_back(0);
+  }
+
+  std::int32_t value, slot;
+  if (Word.empty() || word.empty() || Find(TEntryKind::ekAny, Word, value, slot)) return false;
+  // Offsets are signed 32-bit in the file.
+  if (FBuffer.size() + record.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) return false;
+
+  value = static_cast<std::int32_t>(FBuffer.size()) + 1;
+  AppendBytes(record.data(), record.size());
+  ++FEntryCount;
+  InsertWord(Word, value);
+  if (FIndexListsCurrent) AddToIndexList(Kind, value);
+  return true;
+}
+
+bool TCustomDictionary::DeleteEntry(TEntryKind Kind, std::u16string_view Word) {
+  std::int32_t value, slot;
+  if (!Find(Kind, Word, value, slot)) return false;
+  FTable[static_cast<std::size_t>(slot)] = -1;
+  FIndexListsCurrent = false;
+  --FEntryCount;
+  return true;
+}
+
+std::unique_ptr<TCustomDictionary> TCustomDictionary::NewInstance() { return std::make_unique<TCustomDictionary>(); }
+
+void TCustomDictionary::Flush() {
+  if (FModified && !FFileName.empty()) {
+    // The check must not change the code page of the contents about to be written.
+    platform::TReadOnlyFile file;
+    const unsigned codePage = FCodePage;
+    const bool usable = CheckFile(FFileName, true, file);
+    FCodePage = codePage;
+    const bool exists = file.IsOpen();
+    // Closed before writing: an open file cannot be replaced on Windows.
+    file.Close();
+    if (usable) {
+      const std::optional<platform::TFileStamp> current = exists ? platform::FileStamp(FFileName) : FFileTime;
+      if (current == FFileTime) {
+        FWrittenStamp.reset();
+        WriteFile(FFileName);
+        // What this instance wrote is what it has in memory: the next save need not merge.
+        if (FWrittenStamp) FFileTime = FWrittenStamp;
+      } else {
+        // Someone else changed the file since it was loaded: apply this instance's changes
+        // to the file's current contents.
+        std::unique_ptr<TCustomDictionary> merged = NewInstance();
+        merged->SetFileName(FFileName);
+        merged->SetLoaded(true);
+        for (const auto& word : FLogs.AddedAdded) merged->AddWord(word);
+        for (const auto& word : FLogs.AddedExcluded) merged->AddExcluded(word);
+        for (std::size_t i = 0; i < FLogs.AddedAutoCorrect.size(); ++i)
+          merged->AddAutoCorrect(FLogs.AddedAutoCorrect[i],
+                                 i < FLogs.AddedReplacements.size() ? FLogs.AddedReplacements[i] : std::u16string());
+        for (const auto& word : FLogs.RemovedAdded) merged->RemoveWord(word);
+        for (const auto& word : FLogs.RemovedExcluded) merged->RemoveExcluded(word);
+        for (const auto& word : FLogs.RemovedAutoCorrect) merged->RemoveAutoCorrect(word);
+        merged->Flush();
+      }
+    }
+  }
+  FModified = false;
+  FLogs.Clear();
+}
+
+void TCustomDictionary::SaveAs(const std::u16string& Name) {
+  EnsureLoaded();
+  WriteFile(Name);
+}
+
+// ---- Entries ----
+
+std::u16string TCustomDictionary::GetAddedWord(std::int32_t Index) {
+  BuildIndexLists();
+  if (Index < 0 || static_cast<std::size_t>(Index) >= FAddedIndex.size()) return std::u16string();
+  return TextAt(FAddedIndex[static_cast<std::size_t>(Index)]);
+}
+
+std::u16string TCustomDictionary::GetExcludedWord(std::int32_t Index) {
+  BuildIndexLists();
+  if (Index < 0 || static_cast<std::size_t>(Index) >= FExcludedIndex.size()) return std::u16string();
+  return TextAt(FExcludedIndex[static_cast<std::size_t>(Index)]);
+}
+
+TAutoCorrectPair TCustomDictionary::GetAutoCorrectPair(std::int32_t Index) {
+  BuildIndexLists();
+  if (Index < 0 || static_cast<std::size_t>(Index) >= FAutoCorrectIndex.size()) return {};
+  const std::int32_t offset = FAutoCorrectIndex[static_cast<std::size_t>(Index)];
+  return {TextAt(offset), TextAt(ReplacementOffset(offset))};
+}
+
+bool TCustomDictionary::IsAdded(std::u16string_view Word) {
+  std::int32_t value, slot;
+  return Find(TEntryKind::ekAdded, Word, value, slot);
+}
+
+bool TCustomDictionary::IsExcluded(std::u16string_view Word) {
+  std::int32_t value, slot;
+  return Find(TEntryKind::ekExcluded, Word, value, slot);
+}
+
+bool TCustomDictionary::FindAutoCorrect(std::u16string_view Word, std::u16string& Replacement) {
+  std::int32_t value, slot;
+  if (!Find(TEntryKind::ekAutoCorrect, Word, value, slot)) return false;
+  Replacement = TextAt(ReplacementOffset(value));
+  return true;
+}
+
+bool TCustomDictionary::AddWord(std::u16string_view Word) {
+  if (!AddEntry(TEntryKind::ekAdded, Word, {})) return false;
+  FModified = true;
+  ++FAddedCount;
+  if (FTracking) FLogs.AddedAdded.emplace_back(Word);
+  return true;
+}
+
+bool TCustomDictionary::AddExcluded(std::u16string_view Word) {
+  if (!AddEntry(TEntryKind::ekExcluded, Word, {})) return false;
+  FModified = true;
+  ++FExcludedCount;
+  if (FTracking) FLogs.AddedExcluded.emplace_back(Word);
+  return true;
+}
+
+bool TCustomDictionary::AddAutoCorrect(std::u16string_view Word, std::u16string_view Replacement) {
+  if (!AddEntry(TEntryKind::ekAutoCorrect, Word, Replacement)) return false;
+  FModified = true;
+  ++FAutoCorrectCount;
+  if (FTracking) {
+    FLogs.AddedAutoCorrect.emplace_back(Word);
+    FLogs.AddedReplacements.emplace_back(Replacement);
+  }
+  return true;
+}
+
+bool TCustomDictionary::RemoveWord(std::u16string_view Word) {
+  if (!DeleteEntry(TEntryKind::ekAdded, Word)) return false;
+  FModified = true;
+  --FAddedCount;
+  if (FTracking) FLogs.RemovedAdded.emplace_back(Word);
+  return true;
+}
+
+bool TCustomDictionary::RemoveExcluded(std::u16string_view Word) {
+  if (!DeleteEntry(TEntryKind::ekExcluded, Word)) return false;
+  FModified = true;
+  --FExcludedCount;
+  if (FTracking) FLogs.RemovedExcluded.emplace_back(Word);
+  return true;
+}
+
+bool TCustomDictionary::RemoveAutoCorrect(std::u16string_view Word) {
+  if (!DeleteEntry(TEntryKind::ekAutoCorrect, Word)) return false;
+  FModified = true;
+  --FAutoCorrectCount;
+  if (FTracking) FLogs.RemovedAutoCorrect.emplace_back(Word);
+  return true;
+}
+
+void TCustomDictionary::SetCodePage(unsigned CodePage) {
+  if (!FFileName.empty() || !FBuffer.empty()) return;
+  FCodePage = CodePage == platform::kCodePageAnsi ? platform::kCodePageAnsi : platform::kCodePageUtf8;
+}
+
+void TCustomDictionary::Clear() {
+  EnsureLoaded();
+  ClearContents();
+}
+
+}  // namespace lexoro
