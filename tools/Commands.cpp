@@ -5,6 +5,7 @@ namespace lexoro::tools {
 const std::vector<TCommand>& Commands() {
   static const std::vector<TCommand> commands = {
       kCompileDictCommand, kLookupCommand, kEnumerateCommand, kInfoCommand, kWordsCommand,
+      kPhoneticCommand, kCandidatesCommand,
       kCompileThesaurusCommand, kThesaurusCommand,
   };
   return commands;

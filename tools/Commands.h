@@ -12,6 +12,9 @@ extern const TCommand kEnumerateCommand;
 extern const TCommand kInfoCommand;
 // The tokenizer (CmdWords.cpp).
 extern const TCommand kWordsCommand;
+// Phonetic codes and suggestion candidates (CmdPhonetic.cpp, CmdCandidates.cpp).
+extern const TCommand kPhoneticCommand;
+extern const TCommand kCandidatesCommand;
 // The thesaurus (CmdThesaurus.cpp).
 extern const TCommand kCompileThesaurusCommand;
 extern const TCommand kThesaurusCommand;
