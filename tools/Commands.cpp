@@ -7,6 +7,7 @@ const std::vector<TCommand>& Commands() {
       kCompileDictCommand, kLookupCommand, kEnumerateCommand, kInfoCommand, kWordsCommand,
       kPhoneticCommand, kCandidatesCommand,
       kCompileThesaurusCommand, kThesaurusCommand,
+      kCustomCommand, kCompileCustomCommand, kDistanceCommand,
   };
   return commands;
 }

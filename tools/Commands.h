@@ -19,4 +19,9 @@ extern const TCommand kCandidatesCommand;
 extern const TCommand kCompileThesaurusCommand;
 extern const TCommand kThesaurusCommand;
 
+// Custom dictionaries and the word distance (CmdCustom.cpp).
+extern const TCommand kCustomCommand;
+extern const TCommand kCompileCustomCommand;
+extern const TCommand kDistanceCommand;
+
 }  // namespace lexoro::tools
