@@ -52,7 +52,10 @@ bool MatchLiteral(std::u16string_view Text, TControlParser* Parser) {
 
 bool THTMLIgnore::SkipFromChar(char16_t Ch, TControlParser* Parser) {
   if (Ch != u'<' || !Parser) return false;
-  if (!Parser->MoveNext()) return true;
+  // A "<" on which the text (or the end bound) ends has nothing after it to skip. Answering
+  // false lets the engine find the end itself; claiming a skip would have it read on past
+  // the end bound, or read the same "<" again where a failed step does not move the cursor.
+  if (!Parser->MoveNext()) return false;
   const bool comment = MatchLiteral(u"!--", Parser);
   const char16_t opener = Parser->GetChar();
   const bool script = !comment && (opener == u'%' || opener == u'?');

@@ -69,8 +69,10 @@ class TParserIgnoreBase : public TParserIgnore {
   bool IsIgnoredLine(const std::u16string& Line) override { return false; }
 };
 
-// Markup: tags, comments and script blocks are skipped while a word start is sought;
-// character references ("&nbsp") are acceptable words.
+// Markup: tags, comments and script blocks are skipped while a word start is sought, up to
+// the closing ">" (or to the end of the text when it never comes); a "<" that is the last
+// character before the end bound is left to the engine. Character references ("&nbsp") are
+// acceptable words.
 class THTMLIgnore : public TParserIgnoreBase {
  public:
   bool WantsParserHooks() override { return true; }

@@ -12,7 +12,8 @@
 //   bit 7      replace every other word, as the check driver does for a change
 //
 // Checked for every word: it is not empty, the parser stands just after it (so SelectWord
-// selects exactly it), and the text makes progress: no more words than characters, and a
+// selects exactly it), no word reaches past the end bound unless cut-off words are kept,
+// and the text makes progress: no more words than characters, and a
 // bounded number of parser reads for the whole text (a filter that stops moving the cursor
 // turns into a crash here rather than a hang).
 #include <cstdint>
@@ -80,8 +81,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   parser.Initialize(text);
   parser.SetPosition(start, 0, spCursor);
   if (flags & 0x10) parser.SetPosition(bound, 0, spEndBound);
-  const std::uint8_t mode = (flags >> 1) & 7;
-  engine.PositionParser(&parser, mode > ckAsPositioned ? ckAsPositioned : mode);
+  std::uint8_t mode = (flags >> 1) & 7;
+  if (mode > ckAsPositioned) mode = ckAsPositioned;
+  engine.PositionParser(&parser, mode);
+  // Where the check must stop: a string has an empty selection at the cursor.
+  bool bounded = (flags & 0x10) != 0;
+  std::int32_t endX = bound;
+  if (mode == ckSelection) bounded = true, endX = start < 1 ? 1 : start;
 
   (void)filters.IgnoreFiltersAcceptLine(text);
   std::size_t words = 0;
@@ -98,10 +104,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     parser.GetPosition(x, y);
     Check(x >= 1 && static_cast<std::size_t>(x - 1) + word.size() <= text.size());
     Check(text.compare(static_cast<std::size_t>(x - 1), word.size(), word) == 0);
+    // A word that runs into the end bound is dropped, unless cut-off words are kept.
+    if (bounded && !engine.KeepTruncatedLastWord()) Check(x - 1 + length <= endX);
     if ((flags & 0x80) && words % 2 == 0) {
       // A change: the replacement text could itself look like markup or an address; the
       // check goes on after it either way.
-      parser.ReplaceWord(word.size() > 2 ? u"<x" : u"www.a/b@c", rsChange);
+      const std::u16string replacement = word.size() > 2 ? u"<x" : u"www.a/b@c";
+      parser.ReplaceWord(replacement, rsChange);
+      if (bounded) endX += static_cast<std::int32_t>(replacement.size()) - length;
     } else {
       parser.IgnoreWord(rsIgnoreOnce);
     }
