@@ -112,6 +112,7 @@ void TSuggestionsGenerator::SetKinds(TSuggestionKinds Kinds) {
 }
 
 void TSuggestionsGenerator::AddCandidate(const std::u16string& Text) {
+  if (FList == nullptr) return;  // no run has set a list yet
   for (const auto& entry : *FList)
     if (entry == Text) return;
   FList->push_back(Text);
@@ -119,12 +120,12 @@ void TSuggestionsGenerator::AddCandidate(const std::u16string& Text) {
 
 bool TSuggestionsGenerator::Accepted(const std::u16string& Text) const {
   bool valid = false;
-  FValidator(Text, valid);
+  if (FValidator) FValidator(Text, valid);
   return valid;
 }
 
 bool TSuggestionsGenerator::TryCandidate(const std::u16string& Text) {
-  if (Text.size() < 2) return false;
+  if (Text.size() < 2 || FList == nullptr) return false;
   if (!Accepted(Text)) return false;
   if (OverLimit()) return true;
   // The lower-case form of a lower-case word's variant is offered through its own edit.
@@ -134,6 +135,7 @@ bool TSuggestionsGenerator::TryCandidate(const std::u16string& Text) {
 }
 
 bool TSuggestionsGenerator::TryInsertions() {
+  if (FLength == 0 || FWord.size() < FLength) return false;
   std::u16string text;
   for (std::size_t at = FLength; at >= 1; --at) {
     for (char16_t letter : FUsageLetters) {
@@ -154,7 +156,7 @@ bool TSuggestionsGenerator::TryInsertions() {
 bool TSuggestionsGenerator::TrySwaps(int Distance) {
   if (Distance < 1) return false;
   const auto d = static_cast<std::size_t>(Distance);
-  if (FLength <= d + 1) return false;
+  if (FLength <= d + 1 || FWord.size() < FLength) return false;
   std::u16string text = FWord;
   for (std::size_t i = FLength - d; i >= 1; --i) {
     std::swap(text[i - 1], text[i - 1 + d]);
@@ -165,6 +167,7 @@ bool TSuggestionsGenerator::TrySwaps(int Distance) {
 }
 
 bool TSuggestionsGenerator::TryDeletions() {
+  if (FWord.size() < FLength) return false;
   std::u16string text;
   for (std::size_t i = FLength; i >= 1; --i) {
     text = FWord;
@@ -175,6 +178,7 @@ bool TSuggestionsGenerator::TryDeletions() {
 }
 
 bool TSuggestionsGenerator::TrySubstitutions() {
+  if (FLength == 0 || FWord.size() < FLength) return false;
   std::u16string text = FWord;
   for (std::size_t i = FLength; i >= 2; --i) {
     for (char16_t letter : FUsageLetters) {
@@ -191,7 +195,7 @@ bool TSuggestionsGenerator::TrySubstitutions() {
 }
 
 bool TSuggestionsGenerator::TrySplits() {
-  if (FLength < 4) return false;
+  if (FLength < 4 || FWord.size() < FLength) return false;
   for (std::size_t a = 2; a <= FLength - 2; ++a) {
     const std::u16string left = FWord.substr(0, a);
     const std::u16string right = FWord.substr(a);

@@ -95,7 +95,7 @@ class TSuggestionsGenerator {
   bool FWordLowerCase = false;  // the word is all lower case
 
   [[nodiscard]] bool Accepted(const std::u16string& Text) const;
-  [[nodiscard]] bool OverLimit() const { return FList->size() > FMaxCount; }
+  [[nodiscard]] bool OverLimit() const { return FList != nullptr && FList->size() > FMaxCount; }
 
  private:
   void DeriveKinds();

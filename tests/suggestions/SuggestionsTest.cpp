@@ -97,6 +97,15 @@ TEST(SuggestionsGenerator, RunsOnlyOnUsableInput) {
   EXPECT_GT(dictionary.Calls, 0);
 }
 
+TEST(SuggestionsGenerator, EditsOutsideARunDoNothing) {
+  TSuggestionsGenerator generator;
+  generator.AddCandidate(u"word");
+  EXPECT_FALSE(generator.TryCandidate(u"word"));
+  EXPECT_FALSE(generator.TryInsertions());
+  EXPECT_FALSE(generator.TrySubstitutions());
+  EXPECT_FALSE(generator.TrySplits());
+}
+
 TEST(SuggestionsGenerator, CandidatesAreNotRepeatedButCaseVariantsAre) {
   TWordSet dictionary({"the", "The"});
   TSuggestionsGenerator generator;
