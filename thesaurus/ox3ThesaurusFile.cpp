@@ -336,9 +336,13 @@ bool TThesaurusFile::Lookup(std::u16string_view Word) {
   }
   TForwardNode found;
   if (!found.Read(FNodes, FLinks, *node)) return false;
+  std::size_t characters = 0;
   for (auto reference : found.References) {
     TThesaurusEntry context;
     if (!FillContext(reference, context)) continue;
+    for (const auto& list : context.Lists)
+      for (const auto& word : list) characters += word.size();
+    if (characters > kThesaurusMaxLookupCharacters) break;
     if (FCaseAdjust) AdjustCase(Word, context);
     FContexts.push_back(std::move(context));
   }

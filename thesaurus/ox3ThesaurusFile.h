@@ -42,7 +42,10 @@
 // that loads can therefore never make a lookup read outside the loaded areas; the accessors
 // check again all the same. What load cannot rule out are loops (a child that is its own
 // ancestor, parents that go round in a circle): every walk is bounded by kMaxWordLength
-// steps, so a crafted file gives wrong or shortened words but never hangs.
+// steps, so a crafted file gives wrong or shortened words but never hangs. Nor can a small
+// crafted file make one lookup build an unbounded amount of text (a word referring 255 times
+// to a context whose lists repeat one long word): a lookup stops taking contexts once their
+// words add up to kThesaurusMaxLookupCharacters, far beyond any real thesaurus entry.
 #pragma once
 
 #include <array>
@@ -58,6 +61,7 @@ namespace lexoro {
 // Longest word the tree can give back, in characters; also the longest word the compiler
 // writes. Walks up and down the tree stop after this many steps.
 inline constexpr std::size_t kThesaurusMaxWordLength = 255;
+inline constexpr std::size_t kThesaurusMaxLookupCharacters = std::size_t{1} << 22;
 inline constexpr std::size_t kThesaurusHeaderSize = 165;
 inline constexpr std::size_t kThesaurusKindCount = 5;
 inline constexpr std::size_t kThesaurusListCount = 4;

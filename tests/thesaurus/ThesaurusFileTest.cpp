@@ -285,5 +285,18 @@ TEST_F(ThesaurusFileTest, LoopsInTheTreeEndWithinTheWordLengthLimit) {
   EXPECT_EQ(Thesaurus.Contexts()[0].Lists[2].size(), 3u);
 }
 
+TEST_F(ThesaurusFileTest, ALookupBuildsABoundedAmountOfText) {
+  auto t = Sample();
+  t.Nodes[6].Parent = 6;  // "hat" becomes a word of kThesaurusMaxWordLength characters
+  t.Contexts[0].Lists[2].assign(100, 6);
+  t.Nodes[11].References.assign(255, 0 * 5 + 3);  // "A" refers 255 times to that context
+  Thesaurus.SetFileName(Write(t.Bytes()));
+  ASSERT_TRUE(Thesaurus.Lookup(u"A"));
+  const auto taken = Thesaurus.Contexts().size();
+  EXPECT_GT(taken, 0u);
+  EXPECT_LT(taken, 255u);
+  EXPECT_LE(taken * 100 * kThesaurusMaxWordLength, kThesaurusMaxLookupCharacters);
+}
+
 }  // namespace
 }  // namespace lexoro
