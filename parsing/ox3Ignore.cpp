@@ -10,7 +10,11 @@ namespace lexoro {
 
 namespace {
 
-bool StartsWith(std::u16string_view s, std::u16string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+// "www." at the start of a word, in any case. Casing maps one code unit to one, so only the
+// first four need converting.
+bool StartsWithWww(std::u16string_view word) {
+  return word.size() >= 4 && platform::LowerCase(word.substr(0, 4)) == u"www.";
+}
 
 // Characters that end an internet address.
 bool IsAddressDelimiter(char16_t ch) {
@@ -88,7 +92,7 @@ bool TURLIgnore::SkipAfterWord(const std::u16string& Word, TControlParser* Parse
   bool result = false;
   if (ch == u':' && IsSchemeWord(platform::LowerCase(Word))) result = true;
   if (ch == u'@') result = true;  // the local part of an e-mail address
-  if ((ch == u'\\' || ch == u'/') && StartsWith(platform::LowerCase(Word), u"www.")) result = true;
+  if ((ch == u'\\' || ch == u'/') && StartsWithWww(Word)) result = true;
   if (result) {
     while (!IsAddressDelimiter(Parser->GetChar()))
       if (!Parser->MoveNext()) break;
@@ -98,7 +102,7 @@ bool TURLIgnore::SkipAfterWord(const std::u16string& Word, TControlParser* Parse
 
 bool TURLIgnore::IsIgnoredWord(const std::u16string& Word, TControlParser* Parser) {
   // A bare host name, read as one word through its inner periods.
-  return StartsWith(platform::LowerCase(Word), u"www.");
+  return StartsWithWww(Word);
 }
 
 // ---- TQuotedLineIgnore ----------------------------------------------------------------------
