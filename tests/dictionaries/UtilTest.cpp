@@ -92,7 +92,9 @@ TEST(PathMacros, SystemFoldersNeverEndWithADelimiter) {
   for (auto macro : {u"%AppData%", u"%CommonAppData%", u"%CommonDocuments%", u"%MyDocuments%"}) {
     const std::u16string folder = ExpandPathMacros(macro);
     EXPECT_EQ(folder.find(u'%'), std::u16string::npos) << test::U8(macro);
-    if (folder.size() > 3) EXPECT_NE(folder.back(), platform::kPathDelimiter) << test::U8(folder);
+    if (folder.size() > 3) {
+      EXPECT_NE(folder.back(), platform::kPathDelimiter) << test::U8(folder);
+    }
   }
   EXPECT_FALSE(ExpandPathMacros(u"%AppData%").empty());
   EXPECT_FALSE(ExpandPathMacros(u"%CommonAppData%").empty());
