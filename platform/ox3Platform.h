@@ -186,4 +186,43 @@ void SetWriteFaultHook(std::function<bool()> hook);
 // Standard input and output carry bytes unchanged (no CR LF translation on Windows).
 void SetBinaryStdio();
 
+// ---- Configuration stores (ox3Configuration) --------------------------------------------
+
+// String values by section and key: an INI file, or a registry key whose subkeys are the
+// sections. A store opened for writing collects its writes and makes them permanent in
+// Commit; a file store replaces its file whole then, so a save that fails half-way leaves the
+// file as it was and nothing beside it. Destroying a store without Commit drops its writes.
+class TConfigStore {
+ public:
+  TConfigStore() = default;
+  virtual ~TConfigStore() = default;
+  TConfigStore(const TConfigStore&) = delete;
+  TConfigStore& operator=(const TConfigStore&) = delete;
+
+  // The value of Key in Section, or Default when there is none.
+  [[nodiscard]] virtual std::u16string ReadString(const std::u16string& Section, const std::u16string& Key,
+                                                  const std::u16string& Default) = 0;
+  // False when the value could not be written; the store then refuses every later write
+  // and its Commit fails.
+  [[nodiscard]] virtual bool WriteString(const std::u16string& Section, const std::u16string& Key,
+                                         const std::u16string& Value) = 0;
+  [[nodiscard]] virtual bool Commit() = 0;
+};
+
+// An INI file (sections in brackets, key=value lines). Windows: the system's INI functions on
+// a copy beside the file, which then replaces it; a file made here starts as UTF-16 LE with a
+// byte-order mark so that those functions keep it Unicode. POSIX: TIniFile (platform/
+// ox3IniFile.h). Never null; a store for writing whose file exists but cannot be read fails
+// its writes rather than replace the file.
+[[nodiscard]] std::unique_ptr<TConfigStore> OpenIniFileStore(const std::u16string& path, bool forWriting);
+// HKEY_CURRENT_USER\keyPath, one subkey per section (Windows). POSIX keeps the same values in
+// the INI file RegistryStandInFile(keyPath). Never null.
+[[nodiscard]] std::unique_ptr<TConfigStore> OpenRegistryStore(const std::u16string& keyPath, bool forWriting);
+// POSIX: the file that stands in for HKEY_CURRENT_USER\keyPath; Windows: empty.
+[[nodiscard]] std::u16string RegistryStandInFile(const std::u16string& keyPath);
+// Test support: true when the write fault hook (SetWriteFaultHook) asks to fail this step.
+// Stores that do not write through TAtomicFileWriter ask it before every write and before
+// Commit makes their writes permanent.
+[[nodiscard]] bool WriteFaultInjected();
+
 }  // namespace lexoro::platform

@@ -326,6 +326,9 @@ void SetBinaryStdio() {}
 
 void SetWriteFaultHook(std::function<bool()> hook) { WriteFaultHook() = std::move(hook); }
 
+// Asked by the configuration stores (ox3Platform.h).
+bool WriteFaultInjected() { return WriteFaultHook() && WriteFaultHook()(); }
+
 std::optional<TFileStamp> FileStamp(const std::u16string& path) {
   struct stat st;
   if (stat(NativePath(path).c_str(), &st) != 0) return std::nullopt;

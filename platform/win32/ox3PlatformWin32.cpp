@@ -312,6 +312,9 @@ void SetBinaryStdio() {
 
 void SetWriteFaultHook(std::function<bool()> hook) { WriteFaultHook() = std::move(hook); }
 
+// Asked by the configuration stores (ox3Platform.h).
+bool WriteFaultInjected() { return WriteFaultHook() && WriteFaultHook()(); }
+
 std::optional<TFileStamp> FileStamp(const std::u16string& path) {
   win32::TFileHandle file(CreateFileW(W(path), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
