@@ -178,6 +178,22 @@ inline constexpr char16_t kPathDelimiter = u'/';
 // fails); true means "fail this step", as a full disk or a crash would. Pass {} to remove it.
 void SetWriteFaultHook(std::function<bool()> hook);
 
+// ---- Spell component: dictionary folders and Office lists (ox3SpellBase) -----------------
+
+// Names (without folder) of the files in Folder whose names end in "." followed by Extension
+// (letters compared without regard to case), folders left out, sorted by name.
+[[nodiscard]] std::vector<std::u16string> ListFilesWithExtension(const std::u16string& folder,
+                                                                  std::u16string_view extension);
+// Renames a file; false when the target exists already or the move fails.
+[[nodiscard]] bool RenameFile(const std::u16string& from, const std::u16string& to);
+// A string value of the registry (Windows), opened read-only; no value when the key or the
+// value is missing or not a string. POSIX has no registry: always no value.
+enum class TRegistryRoot { rrCurrentUser, rrLocalMachine };
+// The decimal separator of the user's number format (the locale of the C library on POSIX).
+[[nodiscard]] char16_t DecimalSeparator();
+[[nodiscard]] std::optional<std::u16string> ReadRegistryString(TRegistryRoot root, const std::u16string& key,
+                                                               const std::u16string& name);
+
 // ---- Process ----------------------------------------------------------------------------
 
 // The program's arguments as UTF-8 (on Windows taken from the wide command line, so that

@@ -1,4 +1,5 @@
 // POSIX side of the platform seam.
+#include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <limits.h>
@@ -9,6 +10,7 @@
 #include <unistd.h>
 #include <wctype.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -561,5 +563,51 @@ std::optional<std::u16string> ExpandEnvironment(std::u16string_view text) {
 std::optional<std::pair<std::uint32_t, std::uint32_t>> FileVersion(const std::u16string&) { return std::nullopt; }
 
 bool IsNewerWindows() { return true; }
+
+// ---- Spell component: dictionary folders and Office lists -----------------------------------
+
+std::vector<std::u16string> ListFilesWithExtension(const std::u16string& folder, std::u16string_view extension) {
+  std::vector<std::u16string> names;
+  DIR* dir = opendir(NativePath(folder).c_str());
+  if (dir == nullptr) return names;
+  const std::string suffix = "." + text::Utf16ToUtf8(extension);
+  std::string base = NativePath(folder);
+  if (!base.empty() && base.back() != '/') base.push_back('/');
+  while (dirent* entry = readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name.size() <= suffix.size()) continue;
+    bool match = true;
+    for (std::size_t i = 0; i < suffix.size() && match; ++i)
+      match = std::tolower(static_cast<unsigned char>(name[name.size() - suffix.size() + i])) ==
+              std::tolower(static_cast<unsigned char>(suffix[i]));
+    if (!match) continue;
+    struct stat st {};
+    if (stat((base + name).c_str(), &st) != 0 || S_ISDIR(st.st_mode)) continue;
+    names.push_back(text::Utf8ToUtf16(name));
+  }
+  closedir(dir);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+bool RenameFile(const std::u16string& from, const std::u16string& to) {
+  const std::string target = NativePath(to);
+  struct stat st {};
+  if (lstat(target.c_str(), &st) == 0) return false;
+  // link + unlink refuses an existing target even if one appears meanwhile.
+  if (link(NativePath(from).c_str(), target.c_str()) == 0) return unlink(NativePath(from).c_str()) == 0;
+  return std::rename(NativePath(from).c_str(), target.c_str()) == 0;
+}
+
+char16_t DecimalSeparator() {
+  const lconv* conventions = localeconv();
+  if (conventions == nullptr || conventions->decimal_point == nullptr) return u'.';
+  const std::u16string point = text::Utf8ToUtf16(conventions->decimal_point);
+  return point.size() == 1 ? point[0] : u'.';
+}
+
+std::optional<std::u16string> ReadRegistryString(TRegistryRoot, const std::u16string&, const std::u16string&) {
+  return std::nullopt;
+}
 
 }  // namespace lexoro::platform

@@ -5,9 +5,11 @@
 #include <shellapi.h>
 #include <winver.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 #include "platform/ox3Platform.h"
 #include "platform/ox3Text.h"
@@ -461,6 +463,67 @@ bool IsNewerWindows() {
     if (function(&info) == 0) return info.dwMajorVersion > 5;
   }
   return LOBYTE(LOWORD(GetVersion())) > 5;
+}
+
+// ---- Spell component: dictionary folders and Office lists -----------------------------------
+
+std::vector<std::u16string> ListFilesWithExtension(const std::u16string& folder, std::u16string_view extension) {
+  std::vector<std::u16string> names;
+  std::wstring pattern(folder.begin(), folder.end());
+  if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern.push_back(L'\\');
+  pattern += L"*.";
+  pattern.append(extension.begin(), extension.end());
+  WIN32_FIND_DATAW data{};
+  HANDLE find = FindFirstFileW(pattern.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  const std::u16string suffix = u"." + std::u16string(extension);
+  do {
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    std::u16string name(reinterpret_cast<const char16_t*>(data.cFileName));
+    // FindFirstFileW also matches longer extensions through short names ("a.oxmx"); keep
+    // only names that really end in the extension.
+    if (name.size() <= suffix.size() ||
+        CompareStringOrdinal(reinterpret_cast<LPCWCH>(name.c_str() + name.size() - suffix.size()),
+                             static_cast<int>(suffix.size()), reinterpret_cast<LPCWCH>(suffix.c_str()),
+                             static_cast<int>(suffix.size()), TRUE) != CSTR_EQUAL)
+      continue;
+    names.push_back(std::move(name));
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+bool RenameFile(const std::u16string& from, const std::u16string& to) {
+  return MoveFileExW(reinterpret_cast<LPCWSTR>(from.c_str()), reinterpret_cast<LPCWSTR>(to.c_str()), 0) != 0;
+}
+
+char16_t DecimalSeparator() {
+  wchar_t buffer[8] = {};
+  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buffer, 8) == 2) return static_cast<char16_t>(buffer[0]);
+  return u'.';
+}
+
+std::optional<std::u16string> ReadRegistryString(TRegistryRoot root, const std::u16string& key,
+                                                 const std::u16string& name) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(root == TRegistryRoot::rrCurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE,
+                    reinterpret_cast<LPCWSTR>(key.c_str()), 0, KEY_READ, &opened) != ERROR_SUCCESS)
+    return std::nullopt;
+  win32::TRegistryKey guard(opened);
+  DWORD type = 0;
+  DWORD size = 0;
+  if (RegQueryValueExW(opened, reinterpret_cast<LPCWSTR>(name.c_str()), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+      (type != REG_SZ && type != REG_EXPAND_SZ) || size > 65536)
+    return std::nullopt;
+  std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
+  DWORD got = size;
+  if (RegQueryValueExW(opened, reinterpret_cast<LPCWSTR>(name.c_str()), nullptr, &type,
+                       reinterpret_cast<LPBYTE>(buffer.data()), &got) != ERROR_SUCCESS)
+    return std::nullopt;
+  buffer.resize(std::min<std::size_t>(got / sizeof(wchar_t), buffer.size() - 1));
+  while (!buffer.empty() && buffer.back() == L'\0') buffer.pop_back();
+  return std::u16string(buffer.begin(), buffer.end());
 }
 
 }  // namespace lexoro::platform

@@ -1,0 +1,487 @@
+// TLexoroSpellBase: construction, properties, events, and the plumbing of dialogs, checks and
+// the context menu that derived components build on.
+#include "engine/ox3SpellBase.h"
+
+#include "engine/ox3Configuration.h"
+#include "parsing/ox3StringParser.h"
+
+namespace lexoro {
+
+TLexoroSpellBase::TLexoroSpellBase(TComponent* AOwner)
+    : TComponent(AOwner),
+      FConfigID(u"%UserName%"),
+      FConfigFilename(u"%AppDir%\\Spell.cfg"),
+      FConfigRegistryKey(u"Software\\Veltrane Software\\%AppName%"),
+      FConfigAvailableOptions(TSpellOptions::FromValue(kAvailableSpellOptions)),
+      FConfigDefaultActiveCustom(u"%ConfigID%.oxu"),
+      FConfigDefaultOptions(TSpellOptions::FromValue(kDefaultSpellOptions)),
+      FSuggestionsLearningDict(u"%AppDir%\\%UserName%_sp.oxl"),
+      FQuoteChars(u">"),
+      FCommandsVisible(TSpellDialogCommands::FromValue(kDefaultSpellDialogCommands)),
+      FCommandsEnabled(TSpellDialogCommands::FromValue(kDefaultSpellDialogCommands)) {
+  FConfigDictionaryDir.Add(u"%AppDir%");
+  FConfigDefaultMain.Add(u"American.oxm");
+  FConfigDefaultCustom.Add(u"Autocorrect.oxu");
+  FConfigDefaultActiveCustomPrevent.Add(u"autocorrect.oxu");
+  FConfigDefaultActiveCustomPrevent.Add(u"autocorrect-british.oxu");
+  FConfigDictionaryDir.SetOnChange([this](TObject* Sender) { DictionaryDirChanged(Sender); });
+  FSearchFolders.Assign(FConfigDictionaryDir);
+
+  FParsingEngine = std::make_unique<TMainParsingEngine>();
+  FSuggestionsGenerator = std::make_unique<TSuggestionsGenerator>();
+  FPhoneticsMap = std::make_unique<TPhoneticsMap>();
+  FInternalDictionary = std::make_unique<TCustomDictionary>();
+  FConfig = std::make_unique<TLexoroConfig>(this);
+  InstallEngineHooks();
+}
+
+TLexoroSpellBase::~TLexoroSpellBase() {
+  // The configuration saves while the rest of the component is still whole.
+  FConfig.reset();
+  FConfigDictionaryDir.SetOnChange({});
+}
+
+void TLexoroSpellBase::InstallEngineHooks() {
+  FParsingEngine->SetCharacterHook(
+      [this](char16_t Ch, TControlParser* Parser, bool& Handled) { RunCharacterHook(Ch, Parser, Handled); });
+  FParsingEngine->SetWordHook(
+      [this](const std::u16string& Word, TControlParser* Parser, bool& Reject) { RunWordHook(Word, Parser, Reject); });
+  FParsingEngine->SetOnIdentifyCharReference(FOnIdentifyCharReference);
+}
+
+void TLexoroSpellBase::AssignList(TStringList& Target, const TStringList& Source) {
+  if (&Target != &Source) Target.Assign(Source);
+}
+
+void TLexoroSpellBase::EnsureConfigLoaded() { FConfig->EnsureLoaded(); }
+
+// ---- Owned objects ------------------------------------------------------------------------
+
+void TLexoroSpellBase::SetParsingEngine(std::unique_ptr<TParsingEngine> Engine) {
+  if (!Engine) return;
+  FParsingEngine = std::move(Engine);
+  InstallEngineHooks();
+  UpdateIgnoreFilters(true);
+}
+
+void TLexoroSpellBase::SetSuggestionsGenerator(std::unique_ptr<TSuggestionsGenerator> Generator) {
+  if (Generator) FSuggestionsGenerator = std::move(Generator);
+}
+
+void TLexoroSpellBase::SetPhoneticsMap(std::unique_ptr<TPhoneticsMap> Map) {
+  if (Map) FPhoneticsMap = std::move(Map);
+}
+
+// ---- Configuration properties ---------------------------------------------------------------
+
+void TLexoroSpellBase::SetConfigStorage(TConfigStorage Value) {
+  if (FConfigStorage == Value) return;
+  FConfigStorage = Value;
+  FConfig->Reload();
+}
+
+void TLexoroSpellBase::SetConfigID(const std::u16string& Value) {
+  if (FConfigID == Value) return;
+  FConfigID = Value;
+  FConfig->Reload();
+}
+
+void TLexoroSpellBase::SetConfigFilename(const std::u16string& Value) {
+  if (FConfigFilename == Value) return;
+  FConfigFilename = Value;
+  if (FConfigStorage == csFile) FConfig->Reload();
+}
+
+void TLexoroSpellBase::SetConfigRegistryKey(const std::u16string& Value) {
+  if (FConfigRegistryKey == Value) return;
+  FConfigRegistryKey = Value;
+  if (FConfigStorage == csRegistry) FConfig->Reload();
+}
+
+void TLexoroSpellBase::SetConfigDictionaryDir(const TStringList& Value) {
+  if (&Value == &FConfigDictionaryDir) return;
+  // The copy's own change handler would rebuild the dictionaries; assignment only renews the
+  // folders and listings.
+  auto handler = FConfigDictionaryDir.OnChange();
+  FConfigDictionaryDir.SetOnChange({});
+  FConfigDictionaryDir.Assign(Value);
+  FConfigDictionaryDir.SetOnChange(handler);
+  FSearchFolders.Assign(FConfigDictionaryDir);
+  if (FConfig->Loaded()) FSearchFolders.AddStrings(FConfig->GetNewPaths());
+  EmptyListings();
+}
+
+void TLexoroSpellBase::SetConfigDefaultMain(const TStringList& Value) { AssignList(FConfigDefaultMain, Value); }
+void TLexoroSpellBase::SetConfigDefaultCustom(const TStringList& Value) { AssignList(FConfigDefaultCustom, Value); }
+void TLexoroSpellBase::SetConfigDefaultActiveCustomPrevent(const TStringList& Value) {
+  AssignList(FConfigDefaultActiveCustomPrevent, Value);
+}
+
+void TLexoroSpellBase::SetQuoteChars(const std::u16string& Value) {
+  FQuoteChars = Value;
+  UpdateIgnoreFilters(true);
+}
+
+void TLexoroSpellBase::DictionaryDirChanged(TObject* Sender) {
+  if (IsLoading()) return;
+  ConfigChanged(true);
+}
+
+// ---- Phonetics ----------------------------------------------------------------------------
+
+int TLexoroSpellBase::GetPhoneticMaxDistance() { return FPhoneticsMap->MaxDistance(); }
+int TLexoroSpellBase::GetPhoneticDivisor() { return FPhoneticsMap->DistanceDivisor(); }
+int TLexoroSpellBase::GetPhoneticDepth() { return FPhoneticsMap->StartDepth(); }
+void TLexoroSpellBase::SetPhoneticMaxDistance(int Value) { FPhoneticsMap->SetMaxDistance(Value); }
+void TLexoroSpellBase::SetPhoneticDivisor(int Value) { FPhoneticsMap->SetDistanceDivisor(Value); }
+void TLexoroSpellBase::SetPhoneticDepth(int Value) { FPhoneticsMap->SetStartDepth(Value); }
+
+// ---- Events ---------------------------------------------------------------------------------
+
+void TLexoroSpellBase::SetOnWordCheck(TWordCheckEvent Event) { FOnWordCheck = std::move(Event); }
+
+void TLexoroSpellBase::SetUILanguage(TSpellLanguageType Value) { FUILanguage = Value; }
+
+void TLexoroSpellBase::SetOnIdentifyCharReference(TCharReferenceEvent Event) {
+  FOnIdentifyCharReference = std::move(Event);
+  FParsingEngine->SetOnIdentifyCharReference(FOnIdentifyCharReference);
+}
+
+void TLexoroSpellBase::DoConfigChanged() {
+  if (OnConfigChanged) OnConfigChanged(this);
+  FConfigChangedList.Notify(this);
+}
+
+void TLexoroSpellBase::DoDictionariesChanged() {
+  if (OnDictionariesChanged) OnDictionariesChanged(this);
+}
+
+void TLexoroSpellBase::DoWordCheck(TObject* Sender, const std::u16string& Word, TWordCheckType& CheckType,
+                                   std::u16string& Replacement) {
+  if (FOnWordCheck) FOnWordCheck(Sender, Word, CheckType, Replacement);
+}
+
+void TLexoroSpellBase::DoPromptWord(TObject* Sender, const std::u16string& Word, bool Repeated) {
+  if (OnPromptWord) OnPromptWord(Sender, Word, Repeated);
+}
+
+void TLexoroSpellBase::DoCreateSpellDialog(TObject* Sender, TForm*& Form, bool Create) {
+  if (!OnCreateSpellDialog) return;
+  OnCreateSpellDialog(Sender, Form, Create);
+  // A handler that takes the form back leaves the component without one.
+  if (!Create) Form = nullptr;
+}
+
+void TLexoroSpellBase::DoGetString(TSpellLanguageString Id, std::u16string& Text) {
+  if (OnGetString) OnGetString(this, Id, Text);
+}
+
+void TLexoroSpellBase::DoAddCustomIgnore() {
+  if (OnAddCustomIgnore) OnAddCustomIgnore(this);
+  FIgnoreFiltersList.Notify(this);
+}
+
+void TLexoroSpellBase::DoConfigReadString(const std::u16string& ConfigID, const std::u16string& Key,
+                                          std::u16string& Value, const std::u16string& Default) {
+  Value = Default;
+  if (OnConfigReadString) OnConfigReadString(this, ConfigID, Key, Default, Value);
+}
+
+void TLexoroSpellBase::DoConfigWriteString(const std::u16string& ConfigID, const std::u16string& Key,
+                                           const std::u16string& Value) {
+  if (OnConfigWriteString) OnConfigWriteString(this, ConfigID, Key, Value);
+}
+
+void TLexoroSpellBase::DoConfigBeforeLoad(bool FirstLoad) {
+  if (OnConfigBeforeLoad) OnConfigBeforeLoad(this, FirstLoad);
+}
+
+void TLexoroSpellBase::DoConfigLoaded() {
+  if (OnConfigLoaded) OnConfigLoaded(this);
+}
+
+void TLexoroSpellBase::DoConfigSaved() {
+  if (OnConfigSaved) OnConfigSaved(this);
+}
+
+// ---- Ignore filters -----------------------------------------------------------------------
+
+void TLexoroSpellBase::RunCharacterHook(char16_t Ch, TControlParser* Parser, bool& Handled) {
+  FIgnoreFilters.RunCharacterHook(Ch, Parser, Handled);
+}
+
+void TLexoroSpellBase::RunWordHook(const std::u16string& Word, TControlParser* Parser, bool& Reject) {
+  FIgnoreFilters.RunWordHook(Word, Parser, Reject);
+}
+
+bool TLexoroSpellBase::IgnoreFiltersAcceptWord(const std::u16string& Word, TControlParser* Parser) {
+  return FIgnoreFilters.IgnoreFiltersAcceptWord(Word, Parser);
+}
+
+bool TLexoroSpellBase::IgnoreFiltersAcceptLine(const std::u16string& Line) {
+  return FIgnoreFilters.IgnoreFiltersAcceptLine(Line);
+}
+
+void TLexoroSpellBase::AddIgnoreFilter(std::unique_ptr<TParserIgnore> Filter) {
+  FIgnoreFilters.AddIgnoreFilter(std::move(Filter));
+}
+
+void TLexoroSpellBase::ClearIgnoreFilters() { FIgnoreFilters.ClearIgnoreFilters(); }
+
+// ---- Dialogs (the dialog component shows them; the base only fires the events) -------------
+
+TConfigurationDialogCtrl* TLexoroSpellBase::ConnectDialog(TForm* Form, TCustomDictionary* Dictionary) {
+  return nullptr;
+}
+
+void TLexoroSpellBase::AfterConfigDialog() {
+  // The active custom dictionary is read again on its next use.
+  if (FActiveCustomDictionary) FActiveCustomDictionary->SetLoaded(false);
+  FConfigChangedList.Notify(this);
+}
+
+void TLexoroSpellBase::ShowConfigDialog(TComponent* Owner) {
+  if (OnShowConfigDialog) OnShowConfigDialog(this, Owner);
+}
+
+void TLexoroSpellBase::ShowCustomDictionariesDialog(TComponent* Owner) {
+  if (OnShowCustomDictionariesDialog) OnShowCustomDictionariesDialog(this, Owner);
+}
+
+void TLexoroSpellBase::ShowEditCustomDictionaryDialog(TComponent* Owner, TCustomDictionary* Dictionary) {
+  if (OnShowEditCustomDictionaryDialog) OnShowEditCustomDictionaryDialog(this, Owner, Dictionary);
+}
+
+void TLexoroSpellBase::ShowAddDictionaryDir(TComponent* Owner) {
+  if (OnShowAddDictionaryDir) OnShowAddDictionaryDir(this, Owner);
+}
+
+namespace {
+// Raises the busy counter for the life of a modal dialog, also when it throws.
+class TBusyScope {
+ public:
+  explicit TBusyScope(TLexoroSpellBase& Spell) : FSpell(Spell) { FSpell.IncBusy(); }
+  ~TBusyScope() { FSpell.DecBusy(); }
+  TBusyScope(const TBusyScope&) = delete;
+  TBusyScope& operator=(const TBusyScope&) = delete;
+
+ private:
+  TLexoroSpellBase& FSpell;
+};
+}  // namespace
+
+void TLexoroSpellBase::ExecuteConfigDialog() {
+  {
+    TBusyScope busy(*this);
+    ShowConfigDialog(this);
+  }
+  AfterConfigDialog();
+}
+
+void TLexoroSpellBase::ExecuteCustomDictionariesDialog() {
+  TBusyScope busy(*this);
+  ShowCustomDictionariesDialog(this);
+}
+
+void TLexoroSpellBase::ExecuteEditCustomDictionaryDialog(TCustomDictionary* Dictionary) {
+  {
+    TBusyScope busy(*this);
+    ShowEditCustomDictionaryDialog(this, Dictionary);
+  }
+  AfterConfigDialog();
+}
+
+void TLexoroSpellBase::ExecuteAddDictionaryDir() {
+  TBusyScope busy(*this);
+  ShowAddDictionaryDir(this);
+}
+
+std::u16string TLexoroSpellBase::GetString(TSpellLanguageString Id) {
+  std::u16string text;
+  DoGetString(Id, text);
+  return text;
+}
+
+// ---- Check driver (the base component checks nothing by itself) ---------------------------
+//
+// The interactive check walks a parser word by word and prompts through the dialog or
+// OnPromptWord; until it is in place these operations keep the component consistent: a
+// parser handed over is freed, and the commands do nothing outside a running check.
+
+void TLexoroSpellBase::DialogShowHook(TObject* Sender) {}
+void TLexoroSpellBase::DialogDeactivateHook(TObject* Sender) {}
+void TLexoroSpellBase::DialogActivateHook(TObject* Sender) {}
+
+void TLexoroSpellBase::PromptWord() {
+  ReorderMainDictionaries();
+  DoPromptWord(CheckedControl(), FCurrentWord, FRepeatedMode);
+}
+
+void TLexoroSpellBase::PositionUnderSelection(bool Above, bool Force) {}
+void TLexoroSpellBase::PositionAvoidControl() {}
+void TLexoroSpellBase::PositionDialog() {
+  if (OnPositionDialog) OnPositionDialog(this);
+}
+void TLexoroSpellBase::AvoidSelection() {}
+TForm* TLexoroSpellBase::CreateSpellDialog() { return nullptr; }
+void TLexoroSpellBase::ShowDialog() {}
+void TLexoroSpellBase::HideDialog() {}
+void TLexoroSpellBase::ShowEndMessage() {}
+TObject* TLexoroSpellBase::CheckedControl() { return this; }
+
+void TLexoroSpellBase::ApplyReplacement(const std::u16string& Text, std::int32_t State) {
+  if (!FParser) return;
+  if (!FChangeAnnounced) {
+    FChangeAnnounced = true;
+    BeforeChange(CheckedControl());
+  }
+  if (OnParserReplaceWord) OnParserReplaceWord(this, true, Text, State);
+  FParser->ReplaceWord(Text, State);
+  if (OnParserReplaceWord) OnParserReplaceWord(this, false, Text, State);
+}
+
+void TLexoroSpellBase::ApplyIgnore(std::int32_t State) {
+  if (!FParser) return;
+  if (OnParserIgnoreWord) OnParserIgnoreWord(this, true, State);
+  FIgnoreWordList.Before = true;
+  FIgnoreWordList.State = State;
+  FIgnoreWordList.Notify(this);
+  FParser->IgnoreWord(State);
+  if (OnParserIgnoreWord) OnParserIgnoreWord(this, false, State);
+  FIgnoreWordList.Before = false;
+  FIgnoreWordList.Notify(this);
+}
+
+void TLexoroSpellBase::NotifyUndo(std::int32_t UndoState, TSpellAction Action, std::int32_t& UndoData) {
+  if (OnParserUndoLast) OnParserUndoLast(this, UndoState, Action, UndoData);
+  if (!FParser) return;
+  void* data = reinterpret_cast<void*>(static_cast<std::intptr_t>(UndoData));
+  FParser->UndoLast(UndoState, static_cast<std::int32_t>(Action), data);
+  UndoData = static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(data));
+}
+
+void TLexoroSpellBase::BeforeChange(TObject* Control) {
+  if (OnBeforeChange) OnBeforeChange(Control);
+}
+
+bool TLexoroSpellBase::CanUndo() { return !FUndoList.empty(); }
+void TLexoroSpellBase::ClearUndo() { FUndoList.clear(); }
+void TLexoroSpellBase::UndoLastAction() {}
+void TLexoroSpellBase::AddUndo(TSpellAction Action, const std::u16string& Replacement, bool Reposition,
+                               bool Automatic) {}
+
+void TLexoroSpellBase::FinishCheck() {}
+void TLexoroSpellBase::ContinueCheck() {}
+
+void TLexoroSpellBase::CheckWrapAround(TControlParser* Parser) {
+  if (FOwnsParsers) delete Parser;
+}
+
+void TLexoroSpellBase::CloseDialog() { HideDialog(); }
+
+void TLexoroSpellBase::CheckString(std::u16string& Text) {
+  auto* parser = new TStringParser();
+  parser->Initialize(Text);
+  CheckParser(parser, ckEntireText);
+}
+
+void TLexoroSpellBase::CheckWinControl(TWinControl* Control, std::uint8_t Mode) {}
+void TLexoroSpellBase::CheckRichEdit(TWinControl* Control, std::uint8_t Mode) {}
+void TLexoroSpellBase::CheckWindow(TWindowHandle Handle, std::uint8_t Mode) {}
+void TLexoroSpellBase::CheckSelectionModal(TWinControl* Control, TWindowHandle Handle) {}
+
+void TLexoroSpellBase::CheckParser(TControlParser* Parser, std::uint8_t Mode) {
+  if (FOwnsParsers) delete Parser;
+}
+
+void TLexoroSpellBase::StartSequence() {}
+void TLexoroSpellBase::EndSequence() {}
+void TLexoroSpellBase::StopCheck(bool Cancelled) {}
+
+void TLexoroSpellBase::ScanParser(TControlParser* Parser, std::uint8_t Mode, std::int32_t& Words,
+                                  std::int32_t& Errors, bool& HasErrors, bool StopAtFirst, bool CheckWords) {
+  Words = 0;
+  Errors = 0;
+  HasErrors = false;
+  if (!Parser || (Mode != ckSelection && Mode != ckEntireText)) return;
+  EnsureConfigLoaded();
+  std::int32_t startX = 0, startY = 0;
+  Parser->GetCursorPosition(startX, startY);
+  TMainParsingEngine engine;
+  if (auto* main = dynamic_cast<TMainParsingEngine*>(FParsingEngine.get())) {
+    engine.SetWordCharacters(main->WordCharacters());
+    engine.SetElisionMode(main->ElisionMode());
+  }
+  engine.SetCharacterHook(
+      [this](char16_t Ch, TControlParser* P, bool& Handled) { RunCharacterHook(Ch, P, Handled); });
+  engine.SetWordHook([this](const std::u16string& W, TControlParser* P, bool& Reject) { RunWordHook(W, P, Reject); });
+  engine.PositionParser(Parser, Mode);
+  std::u16string word, previous;
+  for (;;) {
+    engine.GetNextWord(Parser, word);
+    if (word.empty()) break;
+    ++Words;
+    if (CheckWords) {
+      if (!WordAcceptable(word)) ++Errors;
+      else if (FRepeated && word == previous && IsRepeatedWord(word, Parser)) ++Errors;
+      previous = word;
+      if (StopAtFirst && Errors > 0) break;
+    }
+  }
+  switch (FEndCursorPosition) {
+    case epHome: Parser->SetPosition(0, 0, spCursor); break;
+    case epOriginal: Parser->SetPosition(startX, startY, spCursor); break;
+    case epNoModify: break;
+  }
+  Parser->SelectWord(0);
+  HasErrors = Errors > 0;
+}
+
+std::int32_t TLexoroSpellBase::CountWords(const std::u16string& Text) {
+  std::u16string copy = Text;
+  TStringParser parser;
+  parser.Initialize(copy);
+  return CountWordsParser(&parser, ckEntireText);
+}
+
+std::int32_t TLexoroSpellBase::CountWordsInControl(TWinControl* Control, std::uint8_t Mode) { return 0; }
+
+std::int32_t TLexoroSpellBase::CountWordsParser(TControlParser* Parser, std::uint8_t Mode) {
+  std::int32_t words = 0, errors = 0;
+  bool hasErrors = false;
+  ScanParser(Parser, Mode, words, errors, hasErrors, false, false);
+  return words;
+}
+
+void TLexoroSpellBase::DialogIgnore() {}
+void TLexoroSpellBase::DialogIgnoreAll() {}
+void TLexoroSpellBase::DialogChange(const std::u16string& Word) {}
+void TLexoroSpellBase::DialogChangeLine(const std::u16string& Text) {}
+void TLexoroSpellBase::DialogChangeAll(const std::u16string& Word) {}
+void TLexoroSpellBase::DialogAdd() {}
+void TLexoroSpellBase::DialogAutoCorrect(const std::u16string& Word) {}
+void TLexoroSpellBase::DialogUndo() {}
+void TLexoroSpellBase::DialogIgnoreRepeated() {}
+void TLexoroSpellBase::DialogChangeRepeated() {}
+void TLexoroSpellBase::ResumeCheck() {}
+void TLexoroSpellBase::DialogIdle() {}
+void TLexoroSpellBase::DialogCancel() {}
+
+// ---- Live context menu (the live component builds and shows the menu) ---------------------
+
+void TLexoroSpellBase::PopupItemClick(TObject* Sender) {}
+TObject* TLexoroSpellBase::CreatePopupMenu(TComponent* Owner) { return nullptr; }
+TObject* TLexoroSpellBase::AddPopupMenuItem(TObject* Menu, TObject* SubMenu, const std::u16string& Caption,
+                                            bool Enable, bool HasChildren, std::int32_t Tag) {
+  return nullptr;
+}
+void TLexoroSpellBase::ShowPopup(TObject* Menu, std::int32_t XPos, std::int32_t YPos, std::int32_t& PopupAction,
+                                 std::u16string& PopupWord) {
+  PopupAction = 0;
+}
+std::int32_t TLexoroSpellBase::DoPopupMenu(TObject* Control, TSpellPopupOptions Options, std::u16string& Word,
+                                           std::int32_t Y, std::int32_t X) {
+  return spCancel;
+}
+
+}  // namespace lexoro
