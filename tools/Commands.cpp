@@ -8,6 +8,7 @@ const std::vector<TCommand>& Commands() {
       kPhoneticCommand, kCandidatesCommand,
       kCompileThesaurusCommand, kThesaurusCommand,
       kCustomCommand, kCompileCustomCommand, kDistanceCommand,
+      kCheckCommand, kPipeCommand,
   };
   return commands;
 }

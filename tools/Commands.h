@@ -24,4 +24,8 @@ extern const TCommand kCustomCommand;
 extern const TCommand kCompileCustomCommand;
 extern const TCommand kDistanceCommand;
 
+// Spell-checking text with the spell component (CmdCheck.cpp, CmdPipe.cpp).
+extern const TCommand kCheckCommand;
+extern const TCommand kPipeCommand;
+
 }  // namespace lexoro::tools
