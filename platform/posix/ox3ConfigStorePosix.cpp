@@ -4,10 +4,12 @@
 //   HKEY_CURRENT_USER\Software\Maker\App   ->  $XDG_CONFIG_HOME/lexoro/registry/HKEY_CURRENT_USER/Software/Maker/App.ini
 //   subkey (section) ConfigID              ->  [ConfigID] in that file
 //
-// $XDG_CONFIG_HOME falls back to ~/.config. Empty parts of the key path are skipped (as
-// the registry does with doubled backslashes); "%", "/" and a leading "." of a part are
-// written as %25, %2F and %2E, so that no key name can leave the folder or collide with
-// another. Unlike the registry, names compare with case here when they pick the file.
+// $XDG_CONFIG_HOME falls back to ~/.config. The parts of the key path are separated by
+// backslashes or slashes (the component's path expansion turns the one into the other on
+// POSIX); empty parts are skipped, as the registry does with doubled backslashes. "%" and a
+// leading "." of a part are written as %25 and %2E, so that no key name can leave the folder
+// or collide with another. Unlike the registry, names compare with case here when they pick
+// the file.
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -92,7 +94,6 @@ std::string EncodeKeyPart(const std::string& part) {
   for (std::size_t i = 0; i < part.size(); ++i) {
     const char ch = part[i];
     if (ch == '%') out += "%25";
-    else if (ch == '/') out += "%2F";
     else if (ch == '.' && i == 0) out += "%2E";
     else out.push_back(ch);
   }
@@ -112,7 +113,7 @@ std::u16string RegistryStandInFile(const std::u16string& keyPath) {
   const std::string key = text::Utf16ToUtf8(TIniFile::CleanName(keyPath));
   std::size_t at = 0;
   while (at <= key.size()) {
-    std::size_t end = key.find('\\', at);
+    std::size_t end = key.find_first_of("\\/", at);
     if (end == std::string::npos) end = key.size();
     if (end > at) path += "/" + EncodeKeyPart(key.substr(at, end - at));
     at = end + 1;
