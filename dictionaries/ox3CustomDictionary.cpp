@@ -213,7 +213,6 @@ void TCustomDictionary::ReadBody(platform::TReadOnlyFile& File) {
   const std::int32_t added = Le32(&counts[0]);
   const std::int32_t excluded = Le32(&counts[4]);
   const std::int32_t autoCorrect = Le32(&counts[8]);
-  const std::int32_t entries = Le32(&counts[12]);
   const std::int32_t tableSize = Le32(&counts[16]);
   // A table of one slot has no probe sequence (the hash divides by size - 1).
   if (tableSize < 0 || tableSize == 1) return fail();
@@ -238,10 +237,14 @@ void TCustomDictionary::ReadBody(platform::TReadOnlyFile& File) {
   FAddedCount = added;
   FExcludedCount = excluded;
   FAutoCorrectCount = autoCorrect;
-  FEntryCount = entries;
   FTable = std::move(table);
   FAllocated = (static_cast<std::size_t>(used) / kBufferStep + 1) * kBufferStep;
   FBuffer = std::move(buffer);
+  // The entry count decides when the table grows; the stored count (offset B+14) is not
+  // trusted, since a damaged one would grow the table on every addition. The live slots are.
+  FEntryCount = 0;
+  for (std::int32_t value : FTable)
+    if (value > 0 && ValidSlotValue(value)) ++FEntryCount;
   FBuffer.reserve(FAllocated);
   FIndexListsCurrent = false;
 }

@@ -38,7 +38,8 @@
 // checked against the bytes present; a failure leaves the dictionary empty. Slot values are
 // never trusted: a value that does not point inside the record buffer is passed over by
 // lookups, left out of the index lists and dropped when the table is rebuilt; every probe walk
-// stops after as many steps as the table has slots.
+// stops after as many steps as the table has slots. The entry count is taken from the live
+// slots at load, not from the file, so a damaged count cannot make the table grow unbounded.
 #pragma once
 
 #include <cstddef>

@@ -509,6 +509,16 @@ TEST_F(DamagedCustomDictionary, ATableFullOfLiveEntriesStillTakesNewWords) {
   EXPECT_GT(d.TableSize(), 251);
 }
 
+TEST_F(DamagedCustomDictionary, AHugeStoredEntryCountDoesNotGrowTheTable) {
+  auto bytes = good;
+  PutLe32(bytes, kBody41 + 12, 0x00FEFFFA);
+  auto& d = Load(bytes);
+  EXPECT_EQ(d.EntryCount(), 2);
+  for (int i = 0; i < 40; ++i) ASSERT_TRUE(d.AddWord(test::U16("w" + std::to_string(i))));
+  EXPECT_EQ(d.TableSize(), 251);
+  EXPECT_EQ(d.AddedCount(), 42);
+}
+
 TEST_F(DamagedCustomDictionary, RecordsWithoutATerminatorEndAtTheBuffer) {
   auto bytes = good;
   bytes.back() = 'x';  // the last record loses its zero byte
