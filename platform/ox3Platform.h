@@ -241,4 +241,20 @@ class TConfigStore {
 // Commit makes their writes permanent.
 [[nodiscard]] bool WriteFaultInjected();
 
+// ---- Application message loop and user prompts (framework/ox3Application) ---------------
+
+// Takes one message of the GUI thread's queue and dispatches it; false when the queue was
+// empty. Quit is set (and nothing dispatched) when the message was the quit message. POSIX has
+// no message queue: always false.
+[[nodiscard]] bool DispatchOneMessage(bool& Quit);
+// Blocks until the GUI thread's queue has a message (POSIX: returns at once).
+void WaitForMessage();
+// Shows the wait (hourglass) cursor, or the arrow again (POSIX: nothing).
+void ShowWaitCursor(bool On);
+// A message box owned by the active window; Flags and the result are the Win32 MB_ / ID
+// values. POSIX: the caption and text go to standard error and the default button is answered.
+[[nodiscard]] int ShowMessageBox(const std::u16string& Text, const std::u16string& Caption, std::uint32_t Flags);
+// Opens HelpFile at a help context; false when no help could be shown (always on POSIX).
+bool ShowHelpContext(const std::u16string& HelpFile, std::uint32_t Context);
+
 }  // namespace lexoro::platform

@@ -610,4 +610,27 @@ std::optional<std::u16string> ReadRegistryString(TRegistryRoot, const std::u16st
   return std::nullopt;
 }
 
+// ---- Application message loop and user prompts ----------------------------------------------
+
+bool DispatchOneMessage(bool& Quit) {
+  Quit = false;
+  return false;
+}
+
+void WaitForMessage() {}
+
+void ShowWaitCursor(bool) {}
+
+int ShowMessageBox(const std::u16string& Text, const std::u16string& Caption, std::uint32_t Flags) {
+  std::fprintf(stderr, "%s: %s\n", text::Utf16ToUtf8(Caption).c_str(), text::Utf16ToUtf8(Text).c_str());
+  // The buttons of each MB_ set in order, answered with the default one (MB_DEFBUTTONn).
+  static constexpr int kButtons[][3] = {{1, 0, 0}, {1, 2, 0}, {3, 4, 5}, {6, 7, 2}, {6, 7, 0}, {4, 2, 0}, {2, 10, 11}};
+  const std::uint32_t set = Flags & 0x0Fu;
+  const std::uint32_t which = (Flags & 0x0F00u) >> 8;
+  if (set >= std::size(kButtons) || which > 2 || kButtons[set][which] == 0) return kButtons[set < std::size(kButtons) ? set : 0][0];
+  return kButtons[set][which];
+}
+
+bool ShowHelpContext(const std::u16string&, std::uint32_t) { return false; }
+
 }  // namespace lexoro::platform

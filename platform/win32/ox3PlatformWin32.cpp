@@ -526,4 +526,36 @@ std::optional<std::u16string> ReadRegistryString(TRegistryRoot root, const std::
   return std::u16string(buffer.begin(), buffer.end());
 }
 
+// ---- Application message loop and user prompts ----------------------------------------------
+
+bool DispatchOneMessage(bool& Quit) {
+  Quit = false;
+  MSG message;
+  if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (message.message == WM_QUIT) {
+    Quit = true;
+    return true;
+  }
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+  return true;
+}
+
+void WaitForMessage() { WaitMessage(); }
+
+void ShowWaitCursor(bool On) { SetCursor(LoadCursorW(nullptr, On ? IDC_WAIT : IDC_ARROW)); }
+
+int ShowMessageBox(const std::u16string& Text, const std::u16string& Caption, std::uint32_t Flags) {
+  return MessageBoxW(GetActiveWindow(), W(Text), W(Caption), Flags);
+}
+
+bool ShowHelpContext(const std::u16string& HelpFile, std::uint32_t Context) {
+  // Compiled HTML help is opened by the system's help viewer at the context's topic.
+  if (HelpFile.empty()) return false;
+  std::u16string parameters = u"-mapid " + text::Utf8ToUtf16(std::to_string(Context)) + u" \"" + HelpFile + u"\"";
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(GetActiveWindow(), L"open", L"hh.exe", W(parameters), nullptr, SW_SHOWNORMAL));
+  return result > 32;
+}
+
 }  // namespace lexoro::platform

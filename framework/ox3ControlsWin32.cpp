@@ -1,0 +1,617 @@
+#include "framework/ox3ControlsWin32.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <map>
+#include <utility>
+
+#include "platform/ox3Text.h"
+
+namespace lexoro {
+
+namespace {
+
+const wchar_t* W(const std::u16string& s) { return reinterpret_cast<const wchar_t*>(s.c_str()); }
+
+// The window property that binds a window to its control.
+constexpr wchar_t kControlProperty[] = L"Lexoro.Control";
+
+// The control whose window is being created: the first message of a window of one of the
+// framework's classes that has no control yet binds it to this one.
+thread_local TWinControl* gCreatingControl = nullptr;
+
+// The system window procedure behind each class the framework registered.
+std::map<ATOM, WNDPROC>& BaseProcedures() {
+  static std::map<ATOM, WNDPROC> procedures;
+  return procedures;
+}
+
+WNDPROC BaseProcedureOf(HWND Window) {
+  const auto atom = static_cast<ATOM>(GetClassLongPtrW(Window, GCW_ATOM));
+  const auto found = BaseProcedures().find(atom);
+  return found != BaseProcedures().end() ? found->second : DefWindowProcW;
+}
+
+std::u16string ReadWindowText(HWND Window, WNDPROC Procedure) {
+  const auto length = CallWindowProcW(Procedure, Window, WM_GETTEXTLENGTH, 0, 0);
+  if (length <= 0) return {};
+  std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+  const auto copied = CallWindowProcW(Procedure, Window, WM_GETTEXT, static_cast<WPARAM>(text.size()),
+                                      reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied > 0 && static_cast<std::size_t>(copied) < text.size() ? static_cast<std::size_t>(copied) : 0);
+  return text;
+}
+
+}  // namespace
+
+LRESULT CALLBACK ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+
+namespace {
+
+void RegisterControlClass(const TCreateParams& Params) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExW(instance, W(Params.WinClassName), &existing)) return;
+
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  WNDPROC base = DefWindowProcW;
+  if (Params.BaseClassName.empty()) {
+    wc.style = Params.ClassStyle;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  } else {
+    if (!GetClassInfoExW(nullptr, W(Params.BaseClassName), &wc) &&
+        !GetClassInfoExW(instance, W(Params.BaseClassName), &wc))
+      throw EWindowError("Window class " + text::Utf16ToUtf8(Params.BaseClassName) + " is not registered");
+    base = wc.lpfnWndProc;
+    wc.cbSize = sizeof wc;
+    wc.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
+  }
+  wc.lpfnWndProc = ControlWindowProc;
+  wc.hInstance = instance;
+  wc.lpszClassName = W(Params.WinClassName);
+  const ATOM atom = RegisterClassExW(&wc);
+  if (atom == 0) throw EWindowError("Cannot register window class " + text::Utf16ToUtf8(Params.WinClassName));
+  BaseProcedures()[atom] = base;
+}
+
+}  // namespace
+
+LRESULT CALLBACK ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  auto* control = static_cast<TWinControl*>(GetPropW(Window, kControlProperty));
+  if (control == nullptr && gCreatingControl != nullptr) {
+    control = std::exchange(gCreatingControl, nullptr);
+    control->Bind(Window);
+  }
+  if (control == nullptr) return CallWindowProcW(BaseProcedureOf(Window), Window, Msg, WParam, LParam);
+  if (Msg == WM_NCDESTROY) {
+    // The object lets go of the window before the window's last message.
+    const WNDPROC procedure = control->FDefWndProc;
+    control->Unbind();
+    return CallWindowProcW(procedure, Window, Msg, WParam, LParam);
+  }
+  try {
+    return control->WndProc(Msg, WParam, LParam);
+  } catch (...) {
+    Application().HandleException(control, std::current_exception());
+    return 0;
+  }
+}
+
+// ---- TFont ------------------------------------------------------------------------------------
+
+void TFont::SetName(const std::u16string& Value) {
+  if (Value == FName) return;
+  FName = Value;
+  Changed();
+}
+
+void TFont::SetSize(int Value) {
+  if (Value == FSize) return;
+  FSize = Value;
+  Changed();
+}
+
+void TFont::SetBold(bool Value) {
+  if (Value == FBold) return;
+  FBold = Value;
+  Changed();
+}
+
+void TFont::Assign(const TFont& Source) {
+  FName = Source.FName;
+  FSize = Source.FSize;
+  FBold = Source.FBold;
+  Changed();
+}
+
+HFONT TFont::Handle() {
+  if (!FHandle) {
+    int dpi = 96;
+    {
+      win32::TWindowDC screen(nullptr);
+      if (screen) dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+    }
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(FSize, dpi, 72);
+    font.lfWeight = FBold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    const std::size_t length = std::min<std::size_t>(FName.size(), LF_FACESIZE - 1);
+    for (std::size_t i = 0; i < length; ++i) font.lfFaceName[i] = static_cast<wchar_t>(FName[i]);
+    FHandle.Reset(CreateFontIndirectW(&font));
+  }
+  return FHandle.Get();
+}
+
+void TFont::Changed() {
+  // The old font stays alive until the listeners have moved to the new one.
+  win32::TFontHandle previous = std::move(FHandle);
+  if (FOnChange) FOnChange(this);
+}
+
+// ---- TControl ---------------------------------------------------------------------------------
+
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
+
+TControl::~TControl() {
+  if (FParent) FParent->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* AParent) {
+  if (AParent == FParent) return;
+  if (AParent == this) throw EInvalidOperation("A control cannot be its own parent");
+  if (FParent) FParent->RemoveControl(this);
+  FParent = AParent;
+  if (FParent) FParent->InsertControl(this);
+}
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  FLeft = ALeft;
+  FTop = ATop;
+  FWidth = AWidth;
+  FHeight = AHeight;
+}
+
+void TControl::SetVisible(bool Value) { FVisible = Value; }
+void TControl::SetEnabled(bool Value) { FEnabled = Value; }
+
+// ---- TWinControl ------------------------------------------------------------------------------
+
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
+  FFont.SetOnChange([this](TObject*) { FontChanged(); });
+}
+
+TWinControl::~TWinControl() {
+  Destroying();
+  for (TControl* child : FControls) child->FParent = nullptr;
+  FControls.clear();
+  ReleaseWindow();
+}
+
+void TWinControl::ReleaseWindow() {
+  // The windows of the children go with this one and detach their own objects.
+  if (!FHandle) return;
+  HWND window = FHandle;
+  Unbind();
+  DestroyWindow(window);
+}
+
+HWND TWinControl::Handle() {
+  if (!FHandle) CreateHandle();
+  return FHandle;
+}
+
+void TWinControl::SetParentWindow(HWND Value) {
+  if (Value == FParentWindow) return;
+  FParentWindow = Value;
+  if (FHandle && !FParent) {
+    if (Value) ::SetParent(FHandle, Value);
+    else DestroyHandle();
+  }
+}
+
+void TWinControl::RecreateWnd() {
+  if (!FHandle) return;
+  DestroyHandle();
+  CreateHandle();
+}
+
+void TWinControl::SetParent(TWinControl* AParent) {
+  if (AParent == FParent) return;
+  TControl::SetParent(AParent);
+  if (FHandle) {
+    if (AParent && AParent->HandleAllocated()) ::SetParent(FHandle, AParent->FHandle);
+    else if (AParent || !FParentWindow) DestroyHandle();
+  } else if (AParent && AParent->HandleAllocated()) {
+    CreateHandle();
+  }
+}
+
+void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (FHandle) SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool TWinControl::Visible() const {
+  if (FHandle) return (GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_VISIBLE) != 0;
+  return FVisible;
+}
+
+void TWinControl::SetVisible(bool Value) {
+  TControl::SetVisible(Value);
+  if (FHandle) ShowWindow(FHandle, Value ? SW_SHOWNA : SW_HIDE);
+}
+
+void TWinControl::SetEnabled(bool Value) {
+  TControl::SetEnabled(Value);
+  if (FHandle) EnableWindow(FHandle, Value);
+}
+
+std::u16string TWinControl::Text() const {
+  if (FHandle) return ReadWindowText(FHandle, FDefWndProc);
+  return FText;
+}
+
+void TWinControl::SetText(const std::u16string& Value) {
+  if (FHandle) SetWindowTextW(FHandle, W(Value));
+  else FText = Value;
+}
+
+void TWinControl::SetFocus() { ::SetFocus(Handle()); }
+
+bool TWinControl::Focused() const { return FHandle != nullptr && GetFocus() == FHandle; }
+
+LRESULT TWinControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  return SendMessageW(Handle(), Msg, WParam, LParam);
+}
+
+TWinControl* TWinControl::FindControl(HWND Window) {
+  if (Window == nullptr) return nullptr;
+  return static_cast<TWinControl*>(GetPropW(Window, kControlProperty));
+}
+
+void TWinControl::CreateParams(TCreateParams& Params) {
+  Params.Caption = FText;
+  Params.Style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+  if (FVisible) Params.Style |= WS_VISIBLE;
+  if (!FEnabled) Params.Style |= WS_DISABLED;
+  Params.X = FLeft;
+  Params.Y = FTop;
+  Params.Width = FWidth;
+  Params.Height = FHeight;
+  Params.WndParent = FParent ? FParent->Handle() : FParentWindow;
+  Params.WinClassName = u"TWinControl";
+}
+
+void TWinControl::CreateHandle() {
+  if (FHandle) return;
+  TCreateParams params;
+  CreateParams(params);
+  if ((params.Style & WS_CHILD) != 0 && params.WndParent == nullptr)
+    throw EInvalidOperation("Control '" + text::Utf16ToUtf8(Name()) + "' has no parent window");
+  RegisterControlClass(params);
+  CreateWindowHandle(params);
+  if (!FHandle) throw EWindowError("Error creating window of class " + text::Utf16ToUtf8(params.WinClassName));
+  FText.clear();
+  InitializeWindow();
+  for (TControl* child : std::vector<TControl*>(FControls))
+    if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->CreateHandle();
+  if (FOnHandleChanged) FOnHandleChanged(this);
+}
+
+void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
+  TWinControl* previous = std::exchange(gCreatingControl, this);
+  HWND window = CreateWindowExW(Params.ExStyle, W(Params.WinClassName), W(Params.Caption), Params.Style, Params.X,
+                                Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  gCreatingControl = previous;
+  if (window && !FHandle) Bind(window);
+}
+
+void TWinControl::InitializeWindow() {
+  SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), FALSE);
+}
+
+void TWinControl::DestroyHandle() {
+  if (!FHandle) return;
+  FText = Text();
+  DestroyWindow(FHandle);  // WM_NCDESTROY unbinds
+  FHandle = nullptr;
+}
+
+LRESULT TWinControl::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  switch (Msg) {
+    case WM_DESTROY:
+      // The text survives the window, so that a re-created window shows it again.
+      if (!IsDestroying()) FText = ReadWindowText(FHandle, FDefWndProc);
+      break;
+    case WM_SETCURSOR:
+      if (Application().Cursor() == TCursor::crHourGlass && LOWORD(LParam) == HTCLIENT) {
+        ::SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+      }
+      break;
+    case WM_WINDOWPOSCHANGED: {
+      const LRESULT result = DefaultHandler(Msg, WParam, LParam);
+      UpdateBoundsFromWindow();
+      return result;
+    }
+    default:
+      break;
+  }
+  return DefaultHandler(Msg, WParam, LParam);
+}
+
+LRESULT TWinControl::DefaultHandler(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (!FHandle) return 0;
+  return CallWindowProcW(FDefWndProc ? FDefWndProc : DefWindowProcW, FHandle, Msg, WParam, LParam);
+}
+
+void TWinControl::Bind(HWND Window) {
+  FHandle = Window;
+  FDefWndProc = BaseProcedureOf(Window);
+  SetPropW(Window, kControlProperty, this);
+}
+
+void TWinControl::Unbind() {
+  HWND window = std::exchange(FHandle, nullptr);
+  if (window) RemovePropW(window, kControlProperty);
+  if (!IsDestroying() && FOnHandleChanged) FOnHandleChanged(this);
+}
+
+void TWinControl::InsertControl(TControl* AControl) { FControls.push_back(AControl); }
+
+void TWinControl::RemoveControl(TControl* AControl) {
+  std::erase(FControls, AControl);
+}
+
+void TWinControl::UpdateBoundsFromWindow() {
+  if (!FHandle) return;
+  RECT rect{};
+  if (!GetWindowRect(FHandle, &rect)) return;
+  if ((GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_CHILD) != 0) {
+    if (HWND parent = GetParent(FHandle)) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  }
+  FLeft = rect.left;
+  FTop = rect.top;
+  FWidth = rect.right - rect.left;
+  FHeight = rect.bottom - rect.top;
+}
+
+void TWinControl::FontChanged() {
+  if (FHandle) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), TRUE);
+}
+
+// ---- Edits ------------------------------------------------------------------------------------
+
+TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
+  FWidth = 121;
+  FHeight = 21;
+}
+
+void TCustomEdit::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  Params.BaseClassName = u"EDIT";
+  Params.Style |= WS_TABSTOP;
+  Params.Style &= ~static_cast<DWORD>(WS_CLIPCHILDREN);
+  if (FReadOnly) Params.Style |= ES_READONLY;
+  if (!FHideSelection) Params.Style |= ES_NOHIDESEL;
+  Params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TCustomEdit::InitializeWindow() {
+  TWinControl::InitializeWindow();
+  ApplyMaxLength();
+}
+
+void TCustomEdit::ApplyMaxLength() { SendMessageW(FHandle, EM_SETLIMITTEXT, static_cast<WPARAM>(FMaxLength), 0); }
+
+void TCustomEdit::SetReadOnly(bool Value) {
+  FReadOnly = Value;
+  if (FHandle) SendMessageW(FHandle, EM_SETREADONLY, Value, 0);
+}
+
+void TCustomEdit::SetMaxLength(int Value) {
+  FMaxLength = Value < 0 ? 0 : Value;
+  if (FHandle) ApplyMaxLength();
+}
+
+void TCustomEdit::SetHideSelection(bool Value) {
+  if (Value == FHideSelection) return;
+  FHideSelection = Value;
+  RecreateWnd();
+}
+
+void TCustomEdit::GetSel(DWORD& Start, DWORD& End) {
+  Start = End = 0;
+  SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&Start), reinterpret_cast<LPARAM>(&End));
+}
+
+int TCustomEdit::SelStart() {
+  DWORD start, end;
+  GetSel(start, end);
+  return static_cast<int>(start);
+}
+
+void TCustomEdit::SetSelStart(int Value) { Perform(EM_SETSEL, static_cast<WPARAM>(Value), Value); }
+
+int TCustomEdit::SelLength() {
+  DWORD start, end;
+  GetSel(start, end);
+  return static_cast<int>(end - start);
+}
+
+void TCustomEdit::SetSelLength(int Value) {
+  const int start = SelStart();
+  Perform(EM_SETSEL, static_cast<WPARAM>(start), start + Value);
+}
+
+std::u16string TCustomEdit::SelText() {
+  DWORD start, end;
+  GetSel(start, end);
+  if (end <= start) return {};
+  if (Perform(EM_GETTEXTMODE, 0, 0) != 0) {
+    // A rich edit counts a line break as one character where its text has CR LF: ask it.
+    std::u16string text(end - start + 1, u'\0');
+    const auto copied = Perform(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 && static_cast<std::size_t>(copied) < text.size() ? static_cast<std::size_t>(copied) : 0);
+    return text;
+  }
+  const std::u16string all = Text();
+  if (start >= all.size()) return {};
+  return all.substr(start, end - start);
+}
+
+void TCustomEdit::SetSelText(const std::u16string& Value) {
+  Perform(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Value.c_str()));
+}
+
+void TCustomEdit::SelectAll() { Perform(EM_SETSEL, 0, -1); }
+
+bool TCustomEdit::Modified() { return Perform(EM_GETMODIFY, 0, 0) != 0; }
+
+void TCustomEdit::SetModified(bool Value) { Perform(EM_SETMODIFY, Value, 0); }
+
+TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner) {}
+
+void TEdit::CreateParams(TCreateParams& Params) {
+  TCustomEdit::CreateParams(Params);
+  Params.WinClassName = u"TEdit";
+  Params.Style |= ES_AUTOHSCROLL | ES_LEFT;
+}
+
+TMemo::TMemo(TComponent* AOwner) : TCustomEdit(AOwner) {
+  FWidth = 185;
+  FHeight = 89;
+}
+
+void TMemo::SetWordWrap(bool Value) {
+  if (Value == FWordWrap) return;
+  FWordWrap = Value;
+  RecreateWnd();
+}
+
+void TMemo::SetScrollBars(TScrollStyle Value) {
+  if (Value == FScrollBars) return;
+  FScrollBars = Value;
+  RecreateWnd();
+}
+
+void TMemo::CreateParams(TCreateParams& Params) {
+  TCustomEdit::CreateParams(Params);
+  Params.WinClassName = u"TMemo";
+  Params.Style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_LEFT;
+  if (!FWordWrap) Params.Style |= ES_AUTOHSCROLL;
+  if (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth) Params.Style |= WS_VSCROLL;
+  if (FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth) Params.Style |= WS_HSCROLL;
+}
+
+TRichEdit::TRichEdit(TComponent* AOwner) : TMemo(AOwner) {}
+
+std::u16string TRichEdit::SystemClassName() {
+  static const std::u16string name = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (LoadLibraryW(L"msftedit.dll") && GetClassInfoExW(nullptr, L"RICHEDIT50W", &wc)) return std::u16string(u"RICHEDIT50W");
+    LoadLibraryW(L"riched20.dll");
+    return std::u16string(u"RichEdit20W");
+  }();
+  return name;
+}
+
+void TRichEdit::CreateParams(TCreateParams& Params) {
+  TMemo::CreateParams(Params);
+  Params.WinClassName = u"TRichEdit";
+  Params.BaseClassName = SystemClassName();
+}
+
+void TRichEdit::ApplyMaxLength() {
+  SendMessageW(FHandle, EM_EXLIMITTEXT, 0, FMaxLength > 0 ? FMaxLength : 0x7FFFFFF0);
+}
+
+// ---- TUtilityWindow ---------------------------------------------------------------------------
+
+TUtilityWindow::TUtilityWindow(THandler Handler) : FHandler(std::move(Handler)) {
+  static const bool registered = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"LexoroUtilityWindow";
+    return RegisterClassExW(&wc) != 0;
+  }();
+  (void)registered;
+  FHandle = CreateWindowExW(0, L"LexoroUtilityWindow", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+  if (!FHandle) throw EWindowError("Cannot create a utility window");
+  SetWindowLongPtrW(FHandle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+TUtilityWindow::~TUtilityWindow() {
+  if (FHandle) {
+    SetWindowLongPtrW(FHandle, GWLP_USERDATA, 0);
+    DestroyWindow(FHandle);
+  }
+}
+
+LRESULT CALLBACK TUtilityWindow::WindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  auto* self = reinterpret_cast<TUtilityWindow*>(GetWindowLongPtrW(Window, GWLP_USERDATA));
+  if (self && self->FHandler) {
+    try {
+      LRESULT result = 0;
+      if (self->FHandler(Msg, WParam, LParam, result)) return result;
+    } catch (...) {
+      Application().HandleException(nullptr, std::current_exception());
+      return 0;
+    }
+  }
+  return DefWindowProcW(Window, Msg, WParam, LParam);
+}
+
+// ---- TWindowSubclass --------------------------------------------------------------------------
+
+TWindowSubclass::~TWindowSubclass() { Detach(); }
+
+bool TWindowSubclass::Attach(HWND Window) {
+  Detach();
+  if (!Window || !IsWindow(Window)) return false;
+  if (!SetWindowSubclass(Window, SubclassProc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this)))
+    return false;
+  FWindow = Window;
+  return true;
+}
+
+void TWindowSubclass::Detach() {
+  if (HWND window = std::exchange(FWindow, nullptr)) RemoveWindowSubclass(window, SubclassProc, reinterpret_cast<UINT_PTR>(this));
+}
+
+LRESULT TWindowSubclass::DefaultHandler(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  return FWindow ? DefSubclassProc(FWindow, Msg, WParam, LParam) : 0;
+}
+
+LRESULT CALLBACK TWindowSubclass::SubclassProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam, UINT_PTR,
+                                               DWORD_PTR Data) {
+  auto* self = reinterpret_cast<TWindowSubclass*>(Data);
+  if (Msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(Window, SubclassProc, reinterpret_cast<UINT_PTR>(self));
+    self->FWindow = nullptr;
+    try {
+      self->WindowDestroyed();
+    } catch (...) {
+      Application().HandleException(nullptr, std::current_exception());
+    }
+    return DefSubclassProc(Window, Msg, WParam, LParam);
+  }
+  try {
+    return self->Handle(Msg, WParam, LParam);
+  } catch (...) {
+    Application().HandleException(nullptr, std::current_exception());
+    return 0;
+  }
+}
+
+}  // namespace lexoro

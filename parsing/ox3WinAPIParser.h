@@ -1,0 +1,93 @@
+// The control parser over a live Windows edit control, rich edit control, or another memo
+// control that answers the standard edit messages.
+//
+// It never copies the whole text: it reads the line under the position into a buffer, appends
+// CR LF to it (every line, the last one included, is seen ending in CR LF), and moves a
+// (column, line) position over it for the parsing engine. Selections, replacements, scrolling
+// and geometry go to the window as edit messages. The absolute character index of a position
+// is EM_LINEINDEX(line) + column.
+//
+// Rich edits count a line break as one character (CR), and some versions return that CR at the
+// end of EM_GETLINE: it is dropped before CR LF is appended, so the CR the parser shows sits at
+// the index of the control's own line break on every version. Lines are read whole, however
+// long they are.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "parsing/ox3ParserBase.h"
+
+namespace lexoro {
+
+// How the parser asks the window for character positions.
+inline constexpr std::uint8_t ckPlainEdit = 0;     // EM_POSFROMCHAR in the edit form
+inline constexpr std::uint8_t ckRichEdit = 1;      // EM_POSFROMCHAR in the rich-edit form (POINTL*)
+inline constexpr std::uint8_t ckRichEdit2 = 2;     // a RichEdit 2.0 class: rich edit, edit-form positions
+
+class TWinAPIControlParser : public TControlParser2 {
+ public:
+  TWinAPIControlParser() = default;
+
+  // Target is a TWinControl*; its window is created if it has none yet.
+  void Initialize(void* Target) override;
+  void Initialize(TWinControl* Control) { Initialize(static_cast<void*>(Control)); }
+  char16_t GetChar() override;
+  void GetLine(std::u16string& Text) override;
+  bool MoveNext() override;
+  bool MovePrevious() override;
+  void SetPosition(std::int32_t X, std::int32_t Y, std::int32_t Kind) override;
+  void GetPosition(std::int32_t& X, std::int32_t& Y) override;
+  void SelectWord(std::int32_t Length) override;
+  void ReplaceWord(const std::u16string& Text, std::int32_t State) override;
+  void IgnoreWord(std::int32_t State) override;
+  void CenterSelection() override;
+  void GetCursorPosition(std::int32_t& X, std::int32_t& Y) override;
+  void GetSelection(std::int32_t& StartX, std::int32_t& StartY, std::int32_t& EndX, std::int32_t& EndY) override;
+  void GetControlRect(TRect& Rect) override;
+  void GetSelectionRect(TRect& Rect) override;
+  void UndoLast(std::int32_t UndoState, std::int32_t UndoAction, void*& UndoData) override;
+  TWinControl* GetControl() override;
+  // Loads the line under the position when needed and tells whether the position is a
+  // readable character (inside the text and not after the end bound).
+  virtual bool ValidatePosition();
+  // Client coordinates of the character at an absolute index; (0, 0) when the window has none.
+  virtual void GetCharPoint(std::int32_t CharIndex, POINT& Point);
+
+  // Binds the parser to a window (or to the first edit child of a container window) and
+  // resets all position state.
+  void AttachHandle(HWND Window);
+
+  [[nodiscard]] HWND Window() const { return FWindow; }
+  [[nodiscard]] std::uint8_t ControlKind() const { return FControlKind; }
+  // A caller may force rich-edit positions (ckRichEdit) after Initialize.
+  void SetControlKind(std::uint8_t Value) { FControlKind = Value; }
+  [[nodiscard]] std::int32_t LineCount() const { return FLineCount; }
+
+ private:
+  [[nodiscard]] bool LoadLine(std::int32_t Line);
+  [[nodiscard]] std::int32_t LineIndex(std::int32_t Line) const;
+  void GetSel(std::int32_t& Start, std::int32_t& End) const;
+  void SelToPosition(std::int32_t Index, std::int32_t& X, std::int32_t& Y) const;
+  [[nodiscard]] std::int32_t AskLineCount() const;
+
+  TWinControl* FControl = nullptr;
+  HWND FWindow = nullptr;
+  std::uint8_t FControlKind = ckPlainEdit;
+  std::int32_t FEndColumn = 0;
+  std::int32_t FEndLine = 0;
+  bool FEndBoundActive = false;
+  std::int32_t FColumn = 0;
+  std::int32_t FLine = 0;
+  std::u16string FBuffer;  // the cached line followed by CR LF
+  std::int32_t FCachedLine = -1;
+  std::int32_t FCachedLength = 0;
+  std::int32_t FLineCount = 0;
+  bool FReloadNeeded = true;
+  std::int32_t FWordStart = 0;
+  std::int32_t FWordLength = 0;
+};
+
+}  // namespace lexoro
