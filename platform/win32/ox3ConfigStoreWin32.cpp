@@ -115,6 +115,7 @@ class TWinIniStore final : public TConfigStore {
 
   // The copy beside the file that takes this save's writes.
   bool MakeCopy() {
+    if (FPath.empty()) return false;
     static std::atomic<unsigned> counter{0};
     const std::u16string copy =
         FPath + text::Utf8ToUtf16(".~" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++));

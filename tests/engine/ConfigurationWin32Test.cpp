@@ -22,6 +22,8 @@ namespace lexoro {
 namespace test {
 void RemoveTestRegistryKey(const std::u16string& KeyPath) {
   RegDeleteTreeW(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(KeyPath.c_str()));
+  // The parent of every test key goes with the last of them.
+  RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\LexoroTest");
 }
 }  // namespace test
 
