@@ -57,9 +57,15 @@ bool MatchLiteral(std::u16string_view Text, TControlParser* Parser) {
 bool THTMLIgnore::SkipFromChar(char16_t Ch, TControlParser* Parser) {
   if (Ch != u'<' || !Parser) return false;
   // A "<" on which the text (or the end bound) ends has nothing after it to skip. Answering
-  // false lets the engine find the end itself; claiming a skip would have it read on past
-  // the end bound, or read the same "<" again where a failed step does not move the cursor.
-  if (!Parser->MoveNext()) return false;
+  // false, with the cursor back on the "<", lets the engine find the end itself, exactly as
+  // without the filter; claiming a skip would have it read on past the end bound, or read
+  // the same "<" again where a failed step does not move the cursor.
+  std::int32_t x = 0, y = 0;
+  Parser->GetPosition(x, y);
+  if (!Parser->MoveNext()) {
+    Parser->SetPosition(x, y, spCursor);
+    return false;
+  }
   const bool comment = MatchLiteral(u"!--", Parser);
   const char16_t opener = Parser->GetChar();
   const bool script = !comment && (opener == u'%' || opener == u'?');

@@ -146,6 +146,13 @@ TEST(HTMLIgnore, MarkupAtTheEndBoundEndsTheCheck) {
   check.Parser.Initialize(check.Text);
   check.Parser.SetPosition(5, 0, spEndBound);
   EXPECT_EQ(check.ReadAll(), TWords({"one"}));
+  // Asked on its own, the filter declines and leaves the cursor on the "<".
+  THTMLIgnore html;
+  check.Parser.SetPosition(5, 0, spCursor);
+  EXPECT_FALSE(html.SkipFromChar(u'<', &check.Parser));
+  std::int32_t x = 0, y = 0;
+  check.Parser.GetPosition(x, y);
+  EXPECT_EQ(x, 5);
 }
 
 TEST(MatchLiteral, LeavesTheCursorOnTheLastCharacterOrWhereItWas) {
