@@ -4,6 +4,7 @@
 #include <richedit.h>
 
 #include <map>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/ox3Text.h"
@@ -14,8 +15,18 @@ namespace {
 
 const wchar_t* W(const std::u16string& s) { return reinterpret_cast<const wchar_t*>(s.c_str()); }
 
-// The window property that binds a window to its control.
-constexpr wchar_t kControlProperty[] = L"Lexoro.Control";
+// The windows of the GUI thread and their controls. (A window property would do, but asking
+// for one costs a trip to the window server on some systems, on every message.)
+std::unordered_map<HWND, TWinControl*>& BoundControls() {
+  thread_local std::unordered_map<HWND, TWinControl*> controls;
+  return controls;
+}
+
+TWinControl* BoundControl(HWND Window) {
+  const auto& controls = BoundControls();
+  const auto found = controls.find(Window);
+  return found != controls.end() ? found->second : nullptr;
+}
 
 // The control whose window is being created: the first message of a window of one of the
 // framework's classes that has no control yet binds it to this one.
@@ -81,7 +92,7 @@ void RegisterControlClass(const TCreateParams& Params) {
 }  // namespace
 
 LRESULT CALLBACK ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  auto* control = static_cast<TWinControl*>(GetPropW(Window, kControlProperty));
+  TWinControl* control = BoundControl(Window);
   if (control == nullptr && gCreatingControl != nullptr) {
     control = std::exchange(gCreatingControl, nullptr);
     control->Bind(Window);
@@ -271,7 +282,7 @@ LRESULT TWinControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
 
 TWinControl* TWinControl::FindControl(HWND Window) {
   if (Window == nullptr) return nullptr;
-  return static_cast<TWinControl*>(GetPropW(Window, kControlProperty));
+  return BoundControl(Window);
 }
 
 void TWinControl::CreateParams(TCreateParams& Params) {
@@ -354,12 +365,12 @@ LRESULT TWinControl::DefaultHandler(UINT Msg, WPARAM WParam, LPARAM LParam) {
 void TWinControl::Bind(HWND Window) {
   FHandle = Window;
   FDefWndProc = BaseProcedureOf(Window);
-  SetPropW(Window, kControlProperty, this);
+  BoundControls()[Window] = this;
 }
 
 void TWinControl::Unbind() {
   HWND window = std::exchange(FHandle, nullptr);
-  if (window) RemovePropW(window, kControlProperty);
+  if (window) BoundControls().erase(window);
   if (!IsDestroying() && FOnHandleChanged) FOnHandleChanged(this);
 }
 

@@ -5,8 +5,8 @@
 //
 // Each control class has a window class of its own name (TEdit, TMemo, TRichEdit, TForm, ...)
 // that superclasses the system's class, so that the control's C++ object sees every message of
-// its window from WM_NCCREATE on. The object is bound to its window through a window property
-// and detached at WM_NCDESTROY; every window procedure is an exception firewall that hands what
+// its window from WM_NCCREATE on. The object is bound to its window through a table of the GUI
+// thread and detached at WM_NCDESTROY; every window procedure is an exception firewall that hands what
 // it catches to Application().HandleException and answers 0.
 #pragma once
 

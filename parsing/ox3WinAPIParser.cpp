@@ -15,6 +15,9 @@ namespace {
 
 // EM_GETLINE takes its capacity in the buffer's first code unit.
 constexpr std::size_t kMaxGetLineCapacity = 0xFFFF;
+// Lines and characters read ahead at most in one block.
+constexpr std::int32_t kBlockLines = 256;
+constexpr std::int32_t kBlockChars = 1 << 17;
 
 LRESULT Send(HWND Window, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0) {
   return SendMessageW(Window, Msg, WParam, LParam);
@@ -41,6 +44,7 @@ void TWinAPIControlParser::AttachHandle(HWND Window) {
   FBuffer.clear();
   FWordStart = 0;
   FWordLength = 0;
+  FBlockValid = false;
 
   FLineCount = AskLineCount();
   if (FLineCount == 0 && FWindow) {
@@ -71,13 +75,86 @@ std::int32_t TWinAPIControlParser::AskLineCount() const {
   return static_cast<std::int32_t>(Send(FWindow, EM_GETLINECOUNT));
 }
 
+bool TWinAPIControlParser::BlockHolds(std::int32_t Line) const {
+  return FBlockValid && !FReloadNeeded && Line >= FBlockFirstLine &&
+         Line - FBlockFirstLine < static_cast<std::int32_t>(FBlockStarts.size());
+}
+
 std::int32_t TWinAPIControlParser::LineIndex(std::int32_t Line) const {
   if (!FWindow) return -1;
+  if (BlockHolds(Line)) return FBlockIndex + FBlockStarts[static_cast<std::size_t>(Line - FBlockFirstLine)];
   return static_cast<std::int32_t>(Send(FWindow, EM_LINEINDEX, static_cast<WPARAM>(Line)));
+}
+
+bool TWinAPIControlParser::LoadBlock(std::int32_t Line) {
+  FBlockValid = false;
+  const std::int32_t last = std::min(Line + kBlockLines, FLineCount - 1);
+  if (last <= Line) return false;
+  const std::int32_t start = LineIndex(Line);
+  std::int32_t end = LineIndex(last);
+  if (start < 0 || end <= start) return false;
+  const std::int32_t size = end - start;
+  if (size > kBlockChars) return false;
+
+  const bool rich = FControlKind != ckPlainEdit;
+  FBlockText.assign(static_cast<std::size_t>(size) + 1, u'\0');
+  std::size_t copied = 0;
+  if (rich) {
+    TEXTRANGEW range{};
+    range.chrg.cpMin = start;
+    range.chrg.cpMax = end;
+    range.lpstrText = reinterpret_cast<wchar_t*>(FBlockText.data());
+    const auto n = Send(FWindow, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    copied = n > 0 ? static_cast<std::size_t>(n) : 0;
+  } else {
+    std::u16string head(static_cast<std::size_t>(end) + 1, u'\0');
+    const auto n = Send(FWindow, WM_GETTEXT, static_cast<WPARAM>(head.size()), reinterpret_cast<LPARAM>(head.data()));
+    if (n == end) {
+      std::copy_n(head.begin() + start, size, FBlockText.begin());
+      copied = static_cast<std::size_t>(size);
+    }
+  }
+  if (copied != static_cast<std::size_t>(size)) return false;
+  FBlockText.resize(copied);
+
+  // Cut at the hard line breaks: CR LF in an edit; CR (or CR LF) in a rich edit.
+  FBlockStarts.clear();
+  FBlockLengths.clear();
+  std::int32_t lineStart = 0;
+  for (std::int32_t i = 0; i < size;) {
+    const char16_t ch = FBlockText[static_cast<std::size_t>(i)];
+    const bool crlf = ch == u'\r' && i + 1 < size && FBlockText[static_cast<std::size_t>(i) + 1] == u'\n';
+    int breakLength = 0;
+    if (crlf) breakLength = 2;
+    else if (ch == u'\r' && rich) breakLength = 1;
+    if (breakLength == 0) {
+      ++i;
+      continue;
+    }
+    FBlockStarts.push_back(lineStart);
+    FBlockLengths.push_back(i - lineStart);
+    i += breakLength;
+    lineStart = i;
+  }
+  // Every line the control counts must end in a break of its own, the last one at the end.
+  if (lineStart != size || static_cast<std::int32_t>(FBlockStarts.size()) != last - Line) return false;
+  FBlockFirstLine = Line;
+  FBlockIndex = start;
+  FBlockValid = true;
+  return true;
 }
 
 bool TWinAPIControlParser::LoadLine(std::int32_t Line) {
   if (Line < 0 || !FWindow) return false;
+  if (FReloadNeeded) FBlockValid = false;
+  if (BlockHolds(Line) || (Line < FLineCount && !FReloadNeeded && LoadBlock(Line))) {
+    const auto at = static_cast<std::size_t>(Line - FBlockFirstLine);
+    FBuffer.assign(FBlockText, static_cast<std::size_t>(FBlockStarts[at]), static_cast<std::size_t>(FBlockLengths[at]));
+    FBuffer += u"\r\n";
+    FCachedLine = Line;
+    FCachedLength = static_cast<std::int32_t>(FBuffer.size());
+    return true;
+  }
   // The count changes only with the text: ask again after a change, or when the line lies
   // beyond what was counted. EM_LINEINDEX answers -1 for a line that is gone.
   if (FReloadNeeded || Line >= FLineCount) FLineCount = AskLineCount();

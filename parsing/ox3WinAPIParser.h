@@ -11,12 +11,20 @@
 // end of EM_GETLINE: it is dropped before CR LF is appended, so the CR the parser shows sits at
 // the index of the control's own line break on every version. Lines are read whole, however
 // long they are.
+//
+// Controls may take time proportional to the line number for every line message, so reading
+// line after line would cost time proportional to the square of the text's size. The parser
+// therefore reads the lines ahead in blocks: one range of text from the start of a line to the
+// start of a line further on, cut at its line breaks. A block is used only when its breaks
+// account for every line the control counts in it (no soft breaks of word wrap); otherwise that
+// line is read alone.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "parsing/ox3ParserBase.h"
 
@@ -68,6 +76,8 @@ class TWinAPIControlParser : public TControlParser2 {
 
  private:
   [[nodiscard]] bool LoadLine(std::int32_t Line);
+  [[nodiscard]] bool LoadBlock(std::int32_t Line);
+  [[nodiscard]] bool BlockHolds(std::int32_t Line) const;
   [[nodiscard]] std::int32_t LineIndex(std::int32_t Line) const;
   void GetSel(std::int32_t& Start, std::int32_t& End) const;
   void SelToPosition(std::int32_t Index, std::int32_t& X, std::int32_t& Y) const;
@@ -88,6 +98,14 @@ class TWinAPIControlParser : public TControlParser2 {
   bool FReloadNeeded = true;
   std::int32_t FWordStart = 0;
   std::int32_t FWordLength = 0;
+  // Lines read ahead: FBlockStarts[i] and FBlockLengths[i] locate line FBlockFirstLine + i in
+  // FBlockText, whose first character has the absolute index FBlockIndex.
+  bool FBlockValid = false;
+  std::int32_t FBlockFirstLine = 0;
+  std::int32_t FBlockIndex = 0;
+  std::u16string FBlockText;
+  std::vector<std::int32_t> FBlockStarts;
+  std::vector<std::int32_t> FBlockLengths;
 };
 
 }  // namespace lexoro

@@ -324,6 +324,70 @@ INSTANTIATE_TEST_SUITE_P(Controls, WinAPIParserOnEachControl,
                          ::testing::Values(TKind::Edit, TKind::RichEdit20, TKind::RichEdit50),
                          [](const ::testing::TestParamInfo<TKind>& info) { return NameOf(info.param); });
 
+TEST(WinAPIParser, WordWrappedControlsAreReadByTheirDisplayLines) {
+  // Soft line breaks have no characters: the parser falls back to reading line by line and
+  // still sees every word where the control has it.
+  THost host;
+  std::u16string paragraph;
+  for (int i = 0; i < 300; ++i) paragraph += u"word" + U16(std::to_string(i)) + u" ";
+  const std::u16string text = u"short first line\r\n" + paragraph + u"\r\nlast";
+  TMainParsingEngine engine;
+  std::u16string copy = text;
+  TStringParser stringParser;
+  stringParser.Initialize(copy);
+  const auto expected = Words(engine, stringParser);
+
+  auto* memo = new TMemo(&host.Form());
+  auto* rich = new TRichEdit(&host.Form());
+  for (TMemo* control : std::vector<TMemo*>{memo, rich}) {
+    control->SetParent(&host.Form());
+    control->SetBounds(0, 0, 200, 300);
+    control->SetText(text);
+    ASSERT_GT(control->Perform(EM_GETLINECOUNT, 0, 0), 10);
+    TWinAPIControlParser parser;
+    parser.Initialize(control);
+    EXPECT_EQ(Words(engine, parser), expected);
+    // The last word before "last" is selected where the control has it.
+    parser.SetPosition(0, 0, spCursor);
+    std::u16string word;
+    for (;;) {
+      engine.GetNextWord(&parser, word);
+      if (word == u"word299") break;
+      ASSERT_FALSE(word.empty());
+    }
+    parser.SelectWord(7);
+    EXPECT_EQ(SelectedText(control->Handle()), u"word299");
+  }
+}
+
+TEST(WinAPIParser, ReadAheadStaysCorrectAfterReplacementsAcrossBlocks) {
+  THost host;
+  std::u16string text;
+  for (int i = 0; i < 700; ++i) text += u"line" + U16(std::to_string(i)) + u" teh end\r\n";
+  for (TKind kind : {TKind::Edit, TKind::RichEdit50}) {
+    HWND window = host.Create(kind, text);
+    TWinAPIControlParser parser;
+    parser.AttachHandle(window);
+    TMainParsingEngine engine;
+    engine.PositionParser(&parser, ckEntireText);
+    int replaced = 0;
+    for (std::u16string word;;) {
+      engine.GetNextWord(&parser, word);
+      if (word.empty()) break;
+      if (word == u"teh") {
+        parser.SelectWord(3);
+        parser.ReplaceWord(replaced % 2 ? u"the" : u"thee", rsChange);
+        ++replaced;
+      }
+    }
+    EXPECT_EQ(replaced, 700);
+    std::u16string expectedText;
+    for (int i = 0; i < 700; ++i) expectedText += u"line" + U16(std::to_string(i)) + (i % 2 ? u" the end\r\n" : u" thee end\r\n");
+    EXPECT_TRUE(ControlText(window) == expectedText) << NameOf(kind);
+    DestroyWindow(window);
+  }
+}
+
 TEST(WinAPIParser, EndBoundComparesLineFirstThenColumn) {
   THost host;
   std::u16string text;
