@@ -52,6 +52,23 @@ void TruncateBytes(std::string& bytes, std::size_t limit, unsigned codePage) {
   bytes.resize(end);
 }
 
+// True when Utf8 (the word's encoding) decodes back to Word: no zero, no unpaired surrogate
+// and nothing cut off (a stored word holds at most 511 bytes).
+bool Utf8RoundTrips(std::u16string_view word, const std::string& utf8) {
+  if (utf8.size() > kMaxRecordWordBytes) return false;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    const char16_t c = word[i];
+    if (c == 0) return false;
+    if (c >= 0xD800 && c <= 0xDBFF) {
+      if (i + 1 >= word.size() || word[i + 1] < 0xDC00 || word[i + 1] > 0xDFFF) return false;
+      ++i;
+    } else if (c >= 0xDC00 && c <= 0xDFFF) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 void TCustomDictionary::TChangeLogs::Clear() {
@@ -352,10 +369,28 @@ bool TCustomDictionary::Find(TEntryKind Kind, std::u16string_view Word, std::int
   std::int32_t slot = HashSlot(Word, size);
   const std::int32_t step = ProbeStep(slot);
   std::u16string scratch;
+  // Stored words are compared as bytes when that gives the same answer as decoding them: the
+  // query must survive encoding unchanged, and a stored word whose bytes differ is certainly
+  // another word when it is plain ASCII. Anything else is decoded and compared.
+  const std::string encoded = EncodeWord(FCodePage, Word);
+  const bool lossless = FCodePage == platform::kCodePageUtf8 ? Utf8RoundTrips(Word, encoded)
+                                                             : DecodeWord(FCodePage, encoded) == Word;
+  const auto matches = [&](std::int32_t value) {
+    const auto* begin = reinterpret_cast<const char*>(FBuffer.data()) + value;
+    const std::size_t room = FBuffer.size() - static_cast<std::size_t>(value);
+    const auto* zero = static_cast<const char*>(std::memchr(begin, 0, room));
+    const std::string_view stored(begin, zero ? static_cast<std::size_t>(zero - begin) : room);
+    if (lossless) {
+      if (stored == encoded) return true;
+      if (std::all_of(stored.begin(), stored.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return false;
+    }
+    return WordAt(value, scratch) == Word;
+  };
   for (std::int32_t probe = 0; probe < size; ++probe) {
     const std::int32_t value = FTable[static_cast<std::size_t>(slot)];
     if (value == 0) return false;
-    if (value > 0 && ValidSlotValue(value) && WordAt(value, scratch) == Word) {
+    if (value > 0 && ValidSlotValue(value) && matches(value)) {
       SlotValue = value;
       SlotIndex = slot;
       return Kind == TEntryKind::ekAny || FBuffer[static_cast<std::size_t>(value) - 1] == static_cast<std::uint8_t>(Kind);
@@ -446,8 +481,11 @@ bool TCustomDictionary::AddEntry(TEntryKind Kind, std::u16string_view Word, std:
     record.push_back(0);
   }
 
+  // A word whose stored bytes do not decode back to it (cut at the record limit, characters the
+  // code page lacks, a lone surrogate) could never be found again: it is refused.
   std::int32_t value, slot;
-  if (Word.empty() || word.empty() || Find(TEntryKind::ekAny, Word, value, slot)) return false;
+  if (Word.empty() || word.empty() || DecodeWord(FCodePage, word) != Word) return false;
+  if (Find(TEntryKind::ekAny, Word, value, slot)) return false;
   // Offsets are signed 32-bit in the file.
   if (FBuffer.size() + record.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) return false;
 

@@ -120,7 +120,7 @@ int RunCustom(const std::vector<std::string>& args, TToolStreams& io) {
     if (word.empty()) why = "the word is empty";
     else if (word.size() + replacement.size() > TCustomDictionary::kMaxEntryLength) why = "the entry is longer than 500 characters";
     else if (auto existing = EntryKind(dictionary, word)) why = "\"" + p[2] + "\" is already " + KindName(*existing);
-    else why = "\"" + p[2] + "\" cannot be stored in this dictionary's code page";
+    else why = "\"" + p[2] + "\" cannot be stored in this dictionary (longer than a record holds, or characters its code page lacks)";
     io.Err << "lexoro custom: refused: " << why << '\n';
     return kExitNegative;
   }

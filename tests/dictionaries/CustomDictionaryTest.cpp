@@ -156,6 +156,29 @@ TEST_F(CustomDictionary, LookupsAreCaseSensitive) {
   EXPECT_TRUE(d.AddWord(u"paris"));
 }
 
+TEST_F(CustomDictionary, WordsAreComparedAsStoredWithTheirEncodingLimits) {
+  TCustomDictionary d;
+  ASSERT_TRUE(d.AddWord(u"caf\u00e9"));
+  EXPECT_TRUE(d.IsAdded(u"caf\u00e9"));
+  EXPECT_FALSE(d.IsAdded(u"cafe"));
+  EXPECT_FALSE(d.IsAdded(u"caf\u00e9s"));
+  // Words that would not read back as they were given could never be found again: 400
+  // two-byte letters do not fit the 511 bytes of a record, and a lone surrogate has no UTF-8.
+  EXPECT_FALSE(d.AddWord(std::u16string(400, u'\u00e9')));
+  EXPECT_TRUE(d.AddWord(std::u16string(255, u'\u00e9')));
+  EXPECT_TRUE(d.IsAdded(std::u16string(255, u'\u00e9')));
+  EXPECT_FALSE(d.AddWord(std::u16string(u"x") + char16_t(0xD800)));
+  EXPECT_EQ(d.EntryCount(), 2);
+}
+
+TEST_F(CustomDictionary, Version40RefusesWordsOutsideTheAnsiCodePage) {
+  TCustomDictionary d;
+  d.SetCodePage(platform::kCodePageAnsi);
+  EXPECT_FALSE(d.AddWord(u"\u0434\u043e\u043c"));
+  EXPECT_TRUE(d.AddWord(u"na\u00efve"));
+  EXPECT_TRUE(d.IsAdded(u"na\u00efve"));
+}
+
 TEST_F(CustomDictionary, EmptyAndOverLongEntriesAreRefused) {
   TCustomDictionary d;
   EXPECT_FALSE(d.AddWord(u""));
