@@ -16,6 +16,9 @@ std::int32_t TStringParser::Length() const {
 }
 
 char16_t TStringParser::GetChar() {
+  // Past the end bound there is no character to read either: otherwise a check limited to a
+  // selection would go on reading the text after it once a word ran into the bound.
+  if (FEndBoundActive && FX > FEndX) return 0;
   if (FX >= 1 && FX <= Length()) return Text()[static_cast<std::size_t>(FX - 1)];
   return 0;
 }

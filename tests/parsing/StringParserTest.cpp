@@ -37,6 +37,9 @@ TEST(StringParser, EndBoundStopsTheCursor) {
   std::int32_t x, y;
   p.GetPosition(x, y);
   EXPECT_EQ(x, 4);
+  EXPECT_EQ(p.GetChar(), 0);  // nothing is read beyond the bound
+  EXPECT_TRUE(p.MovePrevious());
+  EXPECT_EQ(p.GetChar(), u'c');
   EXPECT_EQ(y, 0);
 }
 
