@@ -28,8 +28,8 @@ TEST(SpellDictionarySetTest, FirstRunOnAnEmptyMachineLoadsTheDefaultSet) {
   test::TScratchDir dir;
   test::WriteMainDictionary(dir.WPath("American.oxm"), {u"hello"});
   test::WriteCustomDictionary(dir.WPath("Autocorrect.oxu"), "teh\tthe\n");
+  std::map<std::u16string, std::u16string> written;  // outlives the component, which saves when freed
   TLexoroSpellBase spell(nullptr);
-  std::map<std::u16string, std::u16string> written;
   spell.OnConfigWriteString = [&](TObject*, const std::u16string& id, const std::u16string& key,
                                   const std::u16string& value) { written[id + u"/" + key] = value; };
   spell.SetConfigStorage(csCallback);
