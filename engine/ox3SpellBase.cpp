@@ -2,6 +2,7 @@
 // the context menu that derived components build on.
 #include "engine/ox3SpellBase.h"
 
+#include "dialogs/ox3SpellLanguages.h"
 #include "engine/ox3Configuration.h"
 #include "parsing/ox3StringParser.h"
 
@@ -297,175 +298,10 @@ void TLexoroSpellBase::ExecuteAddDictionaryDir() {
 }
 
 std::u16string TLexoroSpellBase::GetString(TSpellLanguageString Id) {
-  std::u16string text;
+  std::u16string text = SpellLanguageText(Id, FUILanguage);
   DoGetString(Id, text);
   return text;
 }
-
-// ---- Check driver (the base component checks nothing by itself) ---------------------------
-//
-// The interactive check walks a parser word by word and prompts through the dialog or
-// OnPromptWord; until it is in place these operations keep the component consistent: a
-// parser handed over is freed, and the commands do nothing outside a running check.
-
-void TLexoroSpellBase::DialogShowHook(TObject* Sender) {}
-void TLexoroSpellBase::DialogDeactivateHook(TObject* Sender) {}
-void TLexoroSpellBase::DialogActivateHook(TObject* Sender) {}
-
-void TLexoroSpellBase::PromptWord() {
-  ReorderMainDictionaries();
-  DoPromptWord(CheckedControl(), FCurrentWord, FRepeatedMode);
-}
-
-void TLexoroSpellBase::PositionUnderSelection(bool Above, bool Force) {}
-void TLexoroSpellBase::PositionAvoidControl() {}
-void TLexoroSpellBase::PositionDialog() {
-  if (OnPositionDialog) OnPositionDialog(this);
-}
-void TLexoroSpellBase::AvoidSelection() {}
-TForm* TLexoroSpellBase::CreateSpellDialog() { return nullptr; }
-void TLexoroSpellBase::ShowDialog() {}
-void TLexoroSpellBase::HideDialog() {}
-void TLexoroSpellBase::ShowEndMessage() {}
-TObject* TLexoroSpellBase::CheckedControl() { return this; }
-
-void TLexoroSpellBase::ApplyReplacement(const std::u16string& Text, std::int32_t State) {
-  if (!FParser) return;
-  if (!FChangeAnnounced) {
-    FChangeAnnounced = true;
-    BeforeChange(CheckedControl());
-  }
-  if (OnParserReplaceWord) OnParserReplaceWord(this, true, Text, State);
-  FParser->ReplaceWord(Text, State);
-  if (OnParserReplaceWord) OnParserReplaceWord(this, false, Text, State);
-}
-
-void TLexoroSpellBase::ApplyIgnore(std::int32_t State) {
-  if (!FParser) return;
-  if (OnParserIgnoreWord) OnParserIgnoreWord(this, true, State);
-  FIgnoreWordList.Before = true;
-  FIgnoreWordList.State = State;
-  FIgnoreWordList.Notify(this);
-  FParser->IgnoreWord(State);
-  if (OnParserIgnoreWord) OnParserIgnoreWord(this, false, State);
-  FIgnoreWordList.Before = false;
-  FIgnoreWordList.Notify(this);
-}
-
-void TLexoroSpellBase::NotifyUndo(std::int32_t UndoState, TSpellAction Action, std::int32_t& UndoData) {
-  if (OnParserUndoLast) OnParserUndoLast(this, UndoState, Action, UndoData);
-  if (!FParser) return;
-  void* data = reinterpret_cast<void*>(static_cast<std::intptr_t>(UndoData));
-  FParser->UndoLast(UndoState, static_cast<std::int32_t>(Action), data);
-  UndoData = static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(data));
-}
-
-void TLexoroSpellBase::BeforeChange(TObject* Control) {
-  if (OnBeforeChange) OnBeforeChange(Control);
-}
-
-bool TLexoroSpellBase::CanUndo() { return !FUndoList.empty(); }
-void TLexoroSpellBase::ClearUndo() { FUndoList.clear(); }
-void TLexoroSpellBase::UndoLastAction() {}
-void TLexoroSpellBase::AddUndo(TSpellAction Action, const std::u16string& Replacement, bool Reposition,
-                               bool Automatic) {}
-
-void TLexoroSpellBase::FinishCheck() {}
-void TLexoroSpellBase::ContinueCheck() {}
-
-void TLexoroSpellBase::CheckWrapAround(TControlParser* Parser) {
-  if (FOwnsParsers) delete Parser;
-}
-
-void TLexoroSpellBase::CloseDialog() { HideDialog(); }
-
-void TLexoroSpellBase::CheckString(std::u16string& Text) {
-  auto* parser = new TStringParser();
-  parser->Initialize(Text);
-  CheckParser(parser, ckEntireText);
-}
-
-void TLexoroSpellBase::CheckWinControl(TWinControl* Control, std::uint8_t Mode) {}
-void TLexoroSpellBase::CheckRichEdit(TWinControl* Control, std::uint8_t Mode) {}
-void TLexoroSpellBase::CheckWindow(TWindowHandle Handle, std::uint8_t Mode) {}
-void TLexoroSpellBase::CheckSelectionModal(TWinControl* Control, TWindowHandle Handle) {}
-
-void TLexoroSpellBase::CheckParser(TControlParser* Parser, std::uint8_t Mode) {
-  if (FOwnsParsers) delete Parser;
-}
-
-void TLexoroSpellBase::StartSequence() {}
-void TLexoroSpellBase::EndSequence() {}
-void TLexoroSpellBase::StopCheck(bool Cancelled) {}
-
-void TLexoroSpellBase::ScanParser(TControlParser* Parser, std::uint8_t Mode, std::int32_t& Words,
-                                  std::int32_t& Errors, bool& HasErrors, bool StopAtFirst, bool CheckWords) {
-  Words = 0;
-  Errors = 0;
-  HasErrors = false;
-  if (!Parser || (Mode != ckSelection && Mode != ckEntireText)) return;
-  EnsureConfigLoaded();
-  std::int32_t startX = 0, startY = 0;
-  Parser->GetCursorPosition(startX, startY);
-  TMainParsingEngine engine;
-  if (auto* main = dynamic_cast<TMainParsingEngine*>(FParsingEngine.get())) {
-    engine.SetWordCharacters(main->WordCharacters());
-    engine.SetElisionMode(main->ElisionMode());
-  }
-  engine.SetCharacterHook(
-      [this](char16_t Ch, TControlParser* P, bool& Handled) { RunCharacterHook(Ch, P, Handled); });
-  engine.SetWordHook([this](const std::u16string& W, TControlParser* P, bool& Reject) { RunWordHook(W, P, Reject); });
-  engine.PositionParser(Parser, Mode);
-  std::u16string word, previous;
-  for (;;) {
-    engine.GetNextWord(Parser, word);
-    if (word.empty()) break;
-    ++Words;
-    if (CheckWords) {
-      if (!WordAcceptable(word)) ++Errors;
-      else if (FRepeated && word == previous && IsRepeatedWord(word, Parser)) ++Errors;
-      previous = word;
-      if (StopAtFirst && Errors > 0) break;
-    }
-  }
-  switch (FEndCursorPosition) {
-    case epHome: Parser->SetPosition(0, 0, spCursor); break;
-    case epOriginal: Parser->SetPosition(startX, startY, spCursor); break;
-    case epNoModify: break;
-  }
-  Parser->SelectWord(0);
-  HasErrors = Errors > 0;
-}
-
-std::int32_t TLexoroSpellBase::CountWords(const std::u16string& Text) {
-  std::u16string copy = Text;
-  TStringParser parser;
-  parser.Initialize(copy);
-  return CountWordsParser(&parser, ckEntireText);
-}
-
-std::int32_t TLexoroSpellBase::CountWordsInControl(TWinControl* Control, std::uint8_t Mode) { return 0; }
-
-std::int32_t TLexoroSpellBase::CountWordsParser(TControlParser* Parser, std::uint8_t Mode) {
-  std::int32_t words = 0, errors = 0;
-  bool hasErrors = false;
-  ScanParser(Parser, Mode, words, errors, hasErrors, false, false);
-  return words;
-}
-
-void TLexoroSpellBase::DialogIgnore() {}
-void TLexoroSpellBase::DialogIgnoreAll() {}
-void TLexoroSpellBase::DialogChange(const std::u16string& Word) {}
-void TLexoroSpellBase::DialogChangeLine(const std::u16string& Text) {}
-void TLexoroSpellBase::DialogChangeAll(const std::u16string& Word) {}
-void TLexoroSpellBase::DialogAdd() {}
-void TLexoroSpellBase::DialogAutoCorrect(const std::u16string& Word) {}
-void TLexoroSpellBase::DialogUndo() {}
-void TLexoroSpellBase::DialogIgnoreRepeated() {}
-void TLexoroSpellBase::DialogChangeRepeated() {}
-void TLexoroSpellBase::ResumeCheck() {}
-void TLexoroSpellBase::DialogIdle() {}
-void TLexoroSpellBase::DialogCancel() {}
 
 // ---- Live context menu (the live component builds and shows the menu) ---------------------
 

@@ -10,6 +10,9 @@
 //   ox3SpellBase.cpp              construction, properties, events, dialog and check plumbing
 //   ox3SpellBaseDictionaries.cpp  the dictionary set: folders, listings, opening, the options
 //   ox3SpellBaseWords.cpp         word acceptance, automatic corrections and suggestions
+//   ox3SpellBaseCheck.cpp         the check driver: checks, dialog commands, undo, sequences,
+//                                 counting, the end message
+//   ox3SpellBaseCheckWin32.cpp    checks of controls and windows, and the dialog form
 //
 // The published properties and events are declared in their published order, and the
 // virtual operations in the order of their slots (derived components override them by
@@ -27,6 +30,7 @@
 #include "dictionaries/ox3MainDictionary.h"
 #include "dictionaries/ox3PhoneticsMap.h"
 #include "engine/ox3SpellTypes.h"
+#include "engine/ox3SpellUserInterface.h"
 #include "framework/ox3Classes.h"
 #include "parsing/ox3Ignore.h"
 #include "parsing/ox3ParseEngine.h"
@@ -192,7 +196,7 @@ class TLexoroSpellBase : public TComponent {
   virtual void ExecuteCustomDictionariesDialog();
   virtual void ExecuteEditCustomDictionaryDialog(TCustomDictionary* Dictionary);
   virtual void ExecuteAddDictionaryDir();
-  // Interface-language text, then OnGetString (base: no table, the text starts empty).
+  // The text of the interface-language table in UILanguage, then OnGetString.
   virtual std::u16string GetString(TSpellLanguageString Id);
   virtual void ClearUndo();
   virtual void ReleaseDictionaries();
@@ -411,6 +415,15 @@ class TLexoroSpellBase : public TComponent {
   [[nodiscard]] const std::u16string& CurrentWord() const { return FCurrentWord; }
   [[nodiscard]] bool RepeatedMode() const { return FRepeatedMode; }
   [[nodiscard]] const std::vector<std::unique_ptr<TLexoroUndo>>& UndoList() const { return FUndoList; }
+  [[nodiscard]] bool Cancelled() const { return FCancelled; }
+  [[nodiscard]] bool DialogShown() const { return FDialogShown; }
+  [[nodiscard]] std::int32_t SequenceDepth() const { return FSequenceDepth; }
+  [[nodiscard]] TForm* DialogForm() const { return FDialogForm; }
+  // Message boxes, the hourglass and the synchronous wait go through this; null is ignored.
+  [[nodiscard]] TSpellUserInterface& UserInterface() { return *FUserInterface; }
+  void SetUserInterface(std::unique_ptr<TSpellUserInterface> Value) {
+    if (Value) FUserInterface = std::move(Value);
+  }
 
   // Subscriptions of the other parts of the suite.
   [[nodiscard]] TEventList& ConfigChangedList() { return FConfigChangedList; }
@@ -541,6 +554,50 @@ class TLexoroSpellBase : public TComponent {
   bool FDialogInactive = false;
   std::int32_t FBusyCount = 0;
   std::vector<std::unique_ptr<TLexoroUndo>> FUndoList;
+  // The parser of the running check when the driver owns it (FParser points to it then).
+  std::unique_ptr<TControlParser> FOwnedParser;
+  // Counts the checks started, so that a word loop notices a check ended (and maybe another
+  // begun) by a handler it called.
+  std::uint32_t FCheckSerial = 0;
+  // The word loop is inside PromptWord: a dialog command answering there asks the loop to go
+  // on instead of entering it again, so a long text with many prompts answered by
+  // OnPromptWord does not nest one loop per prompt.
+  bool FPrompting = false;
+  bool FContinuePending = false;
+  bool FHourglass = false;
+  // FinishCheck is running (a handler calling StopCheck from there must not enter it again).
+  bool FFinishing = false;
+  std::unique_ptr<TSpellUserInterface> FUserInterface = std::make_unique<TSpellUserInterface>();
+  // The dialog form's own handlers while the component's are installed.
+  TNotifyEvent FFormOnShow;
+  TNotifyEvent FFormOnActivate;
+  TNotifyEvent FFormOnDeactivate;
+  bool FFormHooksInstalled = false;
+
+  // The parts of the driver that touch controls and forms (Windows; on POSIX there are none).
+  // The control of a Windows edit-control parser, or null.
+  TObject* ParserControl();
+  void DialogFormInstallHooks();
+  void DialogFormRestoreHooks();
+  void DialogFormShow(bool Modal);
+  // Hides the form without closing it (before the end message).
+  void DialogFormHideWindow();
+  // A modal form gets modal result OK, a non-modal one is hidden.
+  void DialogFormClose();
+  void DialogFormRelease();
+  [[nodiscard]] bool DialogFormShowingModal();
+  void DialogFormStorePosition();
+  void DialogFormSetHelp();
+
+  // Driver steps shared by several operations.
+  void SetHourglass(bool On);
+  void FreeParser();
+  // Ends the check without its events after an exception left it half done.
+  void AbandonCheck(std::uint32_t Serial);
+  // Restores the records taken back by one undo step.
+  void UndoRecord(std::unique_ptr<TLexoroUndo> Record);
+  // Puts R.Word back in place of R.Replacement.
+  void RestoreFoundWord(const TLexoroUndo& R, std::int32_t State);
 
   TEventList FConfigChangedList;
   TEventList FIgnoreFiltersList;
