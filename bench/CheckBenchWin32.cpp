@@ -1,0 +1,158 @@
+// Speed of the check driver over edit controls: CountWordsInControl and a silent
+// CheckWinControl of a memo and of a rich edit holding ordinary English text in which every
+// word is accepted, next to CheckString of the same text. Run under Wine:
+//   check_bench [KB...]        (default 100 1000)
+#include <windows.h>
+#include <richedit.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/ox3SpellBase.h"
+#include "framework/ox3ControlsWin32.h"
+#include "framework/ox3FormsWin32.h"
+#include "parsing/ox3StringParser.h"
+#include "platform/ox3Platform.h"
+#include "platform/ox3Text.h"
+#include "tools/DictionaryCompiler.h"
+
+using namespace lexoro;
+
+namespace {
+
+const char16_t* const kProse[] = {
+    u"The morning train was late again, and the platform filled with people who had somewhere",
+    u"else to be. A woman near the stairs read a paperback with a cracked spine; two students",
+    u"argued about a lecture they had both missed. When the announcement finally came, nobody",
+    u"could make out the words, but everyone understood the tone of it and sighed together.",
+    u"",
+    u"In the village the bakery opens at six. Its owner, who has kept the same hours for thirty",
+    u"years, says that the secret of good bread is patience rather than any particular recipe.",
+    u"Customers arrive with their own bags, exchange a few remarks about the weather, and leave",
+    u"with loaves still warm enough to fog the windows of their cars on a cold winter morning.",
+    u"",
+    u"Meanwhile the committee met to discuss the budget for the coming year. The treasurer's",
+    u"report showed a modest surplus, which prompted a long debate about repairs to the roof,",
+    u"new chairs for the hall, and whether the summer festival should charge for admission.",
+};
+
+std::u16string MakeText(std::size_t bytes) {
+  std::u16string text;
+  for (std::size_t i = 0; text.size() < bytes; ++i) {
+    text += kProse[i % (sizeof kProse / sizeof kProse[0])];
+    text += u"\r\n";
+  }
+  return text;
+}
+
+double Seconds(const std::function<void()>& work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void Print(const char* what, std::size_t kb, std::int32_t words, double seconds) {
+  std::printf("%-28s %5zu KB  words %7d  %9.1f ms  %9.0f words/s\n", what, kb, words, seconds * 1e3,
+              words / seconds);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::size_t> sizes;
+  for (int i = 1; i < argc; ++i) sizes.push_back(std::strtoul(argv[i], nullptr, 10));
+  if (sizes.empty()) sizes = {100, 1000};
+
+  // A main dictionary of every word of the prose, so that the check prompts nothing.
+  std::set<std::u16string> vocabulary;
+  {
+    std::u16string all;
+    for (const char16_t* line : kProse) (all += line) += u"\r\n";
+    TStringParser parser;
+    parser.Initialize(all);
+    TMainParsingEngine engine;
+    engine.PositionParser(&parser, ckEntireText);
+    std::u16string word;
+    for (engine.GetNextWord(&parser, word); !word.empty(); engine.GetNextWord(&parser, word)) vocabulary.insert(word);
+  }
+  char folder[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  const std::u16string dir = text::Utf8ToUtf16(std::string(folder) + "lexoro-check-bench");
+  CreateDirectoryW(reinterpret_cast<const wchar_t*>(dir.c_str()), nullptr);
+  tools::TDictionaryCompileOptions options;
+  options.Language = 1033;
+  auto compiled = tools::CompileMainDictionary(std::vector<std::u16string>(vocabulary.begin(), vocabulary.end()), options);
+  if (!compiled.Ok || !platform::WriteFileReplacing(dir + u"\\Bench.oxm", compiled.Bytes)) {
+    std::fprintf(stderr, "cannot write the dictionary\n");
+    return 1;
+  }
+
+  TLexoroSpellBase spell(nullptr);
+  spell.SetConfigStorage(csNone);
+  spell.SetConfigDictionaryDir(TStringList{dir});
+  spell.SetConfigDefaultMain(TStringList{u"Bench.oxm"});
+  spell.SetConfigDefaultCustom(TStringList{});
+  spell.SetConfigDefaultActiveCustom(u"");
+  spell.SetSuggestionsLearning(false);
+  spell.SetKeepDictionariesActive(true);
+  int prompts = 0;
+  spell.OnPromptWord = [&](TObject*, const std::u16string&, bool) {
+    ++prompts;
+    spell.DialogIgnore();
+  };
+
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 800, 600);
+  TMemo memo(&form);
+  memo.SetParent(&form);
+  memo.SetWordWrap(false);
+  memo.SetBounds(0, 0, 780, 280);
+  TRichEdit rich(&form);
+  rich.SetParent(&form);
+  rich.SetWordWrap(false);
+  rich.SetBounds(0, 290, 780, 280);
+
+  std::vector<std::vector<double>> perWord;
+  for (std::size_t kb : sizes) {
+    const std::u16string text = MakeText(kb * 1000);
+    std::vector<double> row;
+
+    std::u16string copy = text;
+    std::int32_t words = spell.CountWords(copy);
+    const double s = Seconds([&] { spell.CheckString(copy); });
+    Print("CheckString", kb, words, s);
+    row.push_back(s / words);
+
+    memo.SetText(text);
+    std::int32_t counted = 0;
+    double t = Seconds([&] { counted = spell.CountWordsInControl(&memo, ckEntireText); });
+    Print("CountWordsInControl memo", kb, counted, t);
+    row.push_back(t / counted);
+    t = Seconds([&] { spell.CheckWinControl(&memo, ckEntireText); });
+    Print("CheckWinControl memo", kb, spell.WordsChecked(), t);
+    row.push_back(t / spell.WordsChecked());
+
+    rich.SetText(text);
+    t = Seconds([&] { counted = spell.CountWordsInControl(&rich, ckEntireText); });
+    Print("CountWordsInControl rich", kb, counted, t);
+    row.push_back(t / counted);
+    t = Seconds([&] { spell.CheckWinControl(&rich, ckEntireText); });
+    Print("CheckWinControl rich", kb, spell.WordsChecked(), t);
+    row.push_back(t / spell.WordsChecked());
+    perWord.push_back(row);
+  }
+  std::printf("prompts: %d (every word accepted)\n", prompts);
+  if (perWord.size() >= 2) {
+    std::printf("time per word, %zu KB relative to %zu KB:", sizes.back(), sizes.front());
+    const char* names[] = {"CheckString", "count memo", "check memo", "count rich", "check rich"};
+    for (std::size_t i = 0; i < perWord.front().size(); ++i)
+      std::printf("  %s %.2f", names[i], perWord.back()[i] / perWord.front()[i]);
+    std::printf("\n");
+  }
+  return 0;
+}
