@@ -54,12 +54,14 @@ TEST(UtilWin32, ShellFoldersAndTheUserName) {
   EXPECT_EQ(ExpandPathMacros(u"%LEXORO_WIN_TEST%\\x"), u"C:\\v\\x");
 }
 
-TEST(UtilWin32, RecycleBinRefusesAMissingFile) {
+TEST(UtilWin32, RecycleBinTakesAFile) {
   test::TScratchDir dir;
-  std::u16string missing = dir.WPath("missing.oxu");
-  for (auto& ch : missing)
+  test::WriteText(dir.Path("old.oxu"), "x");
+  std::u16string path = dir.WPath("old.oxu");
+  for (auto& ch : path)
     if (ch == u'/') ch = u'\\';
-  EXPECT_FALSE(DeleteToRecycleBin(missing, false));
+  EXPECT_TRUE(DeleteToRecycleBin(path, false));
+  EXPECT_FALSE(platform::FileExists(path));
 }
 
 }  // namespace
