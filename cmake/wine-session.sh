@@ -67,6 +67,16 @@ case "$action" in
     nohup "$WINE" notepad.exe >/dev/null 2>&1 </dev/null &
     # Let the first GUI process finish its start-up before tests create windows.
     "$WINE" cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+    # Wait (at most 20 s) for this prefix's desktop process: when a test's first window starts
+    # it instead, it inherits the test's output pipe and ctest waits for it until the timeout.
+    i=0
+    while [ $i -lt 100 ]; do
+      for p in $(pgrep -f 'explorer.exe /desktop'); do
+        tr '\0' '\n' < /proc/$p/environ 2>/dev/null | grep -qx "WINEPREFIX=$prefix" && break 2
+      done
+      sleep 0.2
+      i=$((i + 1))
+    done
     ;;
   stop)
     "$WINESERVER" -k >/dev/null 2>&1 </dev/null || true
