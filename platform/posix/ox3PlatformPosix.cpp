@@ -230,14 +230,6 @@ void TFileMapping::Close() {
 
 // ---- Whole files ----
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::u16string& path) {
-  TReadOnlyFile file;
-  if (!file.Open(path)) return std::nullopt;
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file.Size()));
-  if (file.ReadAt(0, bytes) != bytes.size()) return std::nullopt;
-  return bytes;
-}
-
 struct TAtomicFileWriter::TImpl {
   std::string target;
   std::string temporary;
@@ -311,11 +303,6 @@ void TAtomicFileWriter::Discard() {
     unlink(FImpl->temporary.c_str());
     FImpl->temporary.clear();
   }
-}
-
-bool WriteFileReplacing(const std::u16string& path, std::span<const std::uint8_t> bytes) {
-  TAtomicFileWriter writer;
-  return writer.Begin(path) && writer.Write(bytes) && writer.Commit();
 }
 
 std::vector<std::string> CommandLineUtf8(int argc, char** argv) {
