@@ -426,7 +426,7 @@ std::string ReadLink(const char* link) {
 }  // namespace
 
 bool MoveToTrash(const std::u16string& path, bool confirm) {
-  // The home trash of the freedesktop.org trash specification: files/NAME holds the file,
+  // The home trash as freedesktop.org lays it out: files/NAME holds the file,
   // info/NAME.trashinfo its original path and deletion date. Files on another volume than
   // the trash are not moved (rename cannot cross volumes) and the answer is false.
   std::string native = NativePath(path);

@@ -6,19 +6,11 @@
 #include <fstream>
 #include <string>
 
+#include "tests/fuzz/FuzzSupport.h"
 #include "dictionaries/ox3CustomDictionary.h"
 #include "platform/ox3Text.h"
 
 namespace {
-
-std::filesystem::path ScratchFile() {
-  static const std::filesystem::path path = [] {
-    std::error_code ignored;
-    auto folder = std::filesystem::temp_directory_path(ignored);
-    return folder / ("lexoro-fuzz-custom-" + std::to_string(reinterpret_cast<std::uintptr_t>(&ignored) & 0xFFFFFF) + ".oxu");
-  }();
-  return path;
-}
 
 void Exercise(lexoro::TCustomDictionary& d) {
   static const char16_t* const kWords[] = {u"a", u"ab", u"teh", u"caf\u00e9", u"", u"Word", u"\u0434\u043e\u043c"};
@@ -39,11 +31,7 @@ void Exercise(lexoro::TCustomDictionary& d) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto path = ScratchFile();
-  {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  }
+  const auto path = lexoro::fuzz::WriteScratchInput("custom", ".oxu", data, size);
   const std::u16string name = path.u16string();
   {
     lexoro::TCustomDictionary d;

@@ -6,24 +6,11 @@
 #include <fstream>
 #include <string>
 
+#include "tests/fuzz/FuzzSupport.h"
 #include "dictionaries/ox3MainDictionary.h"
 
-namespace {
-
-std::filesystem::path ScratchFile() {
-  static const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                            ("lexoro-fuzz-maindict-" + std::to_string(std::rand()) + ".oxm");
-  return path;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto path = ScratchFile();
-  {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  }
+  const auto path = lexoro::fuzz::WriteScratchInput("maindict", ".oxm", data, size);
   lexoro::TMainDictionary dictionary;
   dictionary.Open(path.u16string());
   dictionary.SetActive(true);

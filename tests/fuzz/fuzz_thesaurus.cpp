@@ -6,24 +6,11 @@
 #include <fstream>
 #include <string>
 
+#include "tests/fuzz/FuzzSupport.h"
 #include "thesaurus/ox3ThesaurusFile.h"
 
-namespace {
-
-std::filesystem::path ScratchFile() {
-  static const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                            ("lexoro-fuzz-thesaurus-" + std::to_string(std::rand()) + ".oxt");
-  return path;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto path = ScratchFile();
-  {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  }
+  const auto path = lexoro::fuzz::WriteScratchInput("thesaurus", ".oxt", data, size);
   lexoro::TThesaurusFile thesaurus;
   thesaurus.SetFileName(path.u16string());
   thesaurus.SetLoaded(true);

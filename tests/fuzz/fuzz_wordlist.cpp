@@ -6,28 +6,12 @@
 #include <fstream>
 #include <string>
 
+#include "tests/fuzz/FuzzSupport.h"
 #include "engine/ox3SpellBase.h"
 #include "platform/ox3Text.h"
 
-namespace {
-
-std::filesystem::path ScratchFile() {
-  static const std::filesystem::path path = [] {
-    std::error_code ignored;
-    auto folder = std::filesystem::temp_directory_path(ignored);
-    return folder / ("lexoro-fuzz-wordlist-" + std::to_string(reinterpret_cast<std::uintptr_t>(&ignored) & 0xFFFFFF) + ".dic");
-  }();
-  return path;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto path = ScratchFile();
-  {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  }
+  const auto path = lexoro::fuzz::WriteScratchInput("wordlist", ".dic", data, size);
   lexoro::TLexoroSpellBase spell(nullptr);
   spell.SetConfigStorage(lexoro::csNone);
   spell.SetSuggestionsLearning(false);
