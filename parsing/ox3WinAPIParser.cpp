@@ -137,7 +137,25 @@ bool TWinAPIControlParser::LoadBlock(std::int32_t Line) {
     lineStart = i;
   }
   // Every line the control counts must end in a break of its own, the last one at the end.
-  if (lineStart != size || static_cast<std::int32_t>(FBlockStarts.size()) != last - Line) return false;
+  // Where it does not, lines are wrapped: then the control says where each line starts (one
+  // message a line, still far cheaper than reading every line on its own).
+  if (lineStart != size || static_cast<std::int32_t>(FBlockStarts.size()) != last - Line) {
+    FBlockStarts.clear();
+    FBlockLengths.clear();
+    std::int32_t from = 0;
+    for (std::int32_t line = Line; line < last; ++line) {
+      const std::int32_t to =
+          line + 1 == last ? size : static_cast<std::int32_t>(Send(FWindow, EM_LINEINDEX, static_cast<WPARAM>(line + 1))) - start;
+      if (to < from || to > size) return false;
+      // Drop the line's own break, as a line read alone does.
+      std::int32_t length = to - from;
+      if (length > 0 && FBlockText[static_cast<std::size_t>(from + length - 1)] == u'\n') --length;
+      if (length > 0 && FBlockText[static_cast<std::size_t>(from + length - 1)] == u'\r') --length;
+      FBlockStarts.push_back(from);
+      FBlockLengths.push_back(length);
+      from = to;
+    }
+  }
   FBlockFirstLine = Line;
   FBlockIndex = start;
   FBlockValid = true;

@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)d.AddExcluded(u"teh");
     (void)d.RemoveWord(u"a");
     (void)d.RemoveAutoCorrect(u"teh");
-    for (int i = 0; i < 70; ++i) (void)d.AddWord(u"w" + lexoro::text::U16(std::to_string(i)));
+    for (int i = 0; i < 70; ++i) (void)d.AddWord(lexoro::text::U16("w" + std::to_string(i)));
     Exercise(d);
     d.SetLoaded(false);  // saves when the file was taken
   }

@@ -505,7 +505,9 @@ TEST(WinAPIParser, CharPointOfAPlainEditIsSignedWhenScrolledOutOfView) {
   POINT point;
   parser.GetCharPoint(0, point);
   const LRESULT raw = SendMessageW(window, EM_POSFROMCHAR, 0, 0);
-  if (raw != -1) EXPECT_LT(point.y, 0);
+  if (raw != -1) {
+    EXPECT_LT(point.y, 0);
+  }
   parser.GetCharPoint(static_cast<std::int32_t>(SendMessageW(window, EM_LINEINDEX, 60, 0)), point);
   EXPECT_GT(point.y, 0);
 }
