@@ -100,17 +100,9 @@ int RunCheck(const std::vector<std::string>& args, TToolStreams& io) {
   if (auto stop = CheckArguments(a, kCheckCommand, io)) return *stop;
   const char* name = kCheckCommand.Name;
 
-  auto session = CreateSpellSession(a);
+  auto session = OpenSpellSession(a);
   if (!session.Spell) return ReportError(io, name, session.Error);
   TLexoroSpellBase& spell = *session.Spell;
-  if (auto max = a.Value("--max")) {
-    auto value = ParseInteger(*max);
-    if (!value || *value < -1 || *value > 100000) return ReportError(io, name, "--max takes a number from -1 up");
-    spell.SetMaxSuggestions(static_cast<int>(*value));
-  }
-  spell.Config().EnsureLoaded();
-  if (spell.MainDictionaries().empty())
-    return ReportError(io, name, "no main dictionary could be opened (see --dict-dir and --main)");
 
   std::size_t misspelled = 0;
   if (a.Flag("--fix")) {

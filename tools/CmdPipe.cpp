@@ -107,17 +107,9 @@ int RunPipe(const std::vector<std::string>& args, TToolStreams& io) {
   const char* name = kPipeCommand.Name;
   if (!a.Positional().empty()) return ReportError(io, name, "takes no file: it reads standard input");
 
-  auto session = CreateSpellSession(a);
+  auto session = OpenSpellSession(a);
   if (!session.Spell) return ReportError(io, name, session.Error);
   TLexoroSpellBase& spell = *session.Spell;
-  if (auto max = a.Value("--max")) {
-    auto value = ParseInteger(*max);
-    if (!value || *value < -1 || *value > 100000) return ReportError(io, name, "--max takes a number from -1 up");
-    spell.SetMaxSuggestions(static_cast<int>(*value));
-  }
-  spell.Config().EnsureLoaded();
-  if (spell.MainDictionaries().empty())
-    return ReportError(io, name, "no main dictionary could be opened (see --dict-dir and --main)");
 
   TPipeSession pipe(spell, io);
   pipe.Banner();

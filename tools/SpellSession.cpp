@@ -133,4 +133,23 @@ std::size_t CharacterCount(const std::u16string& Text, std::size_t End) {
   return count;
 }
 
+TSpellSessionResult OpenSpellSession(const TArguments& Arguments) {
+  auto session = CreateSpellSession(Arguments);
+  if (!session.Spell) return session;
+  auto fail = [&](std::string message) {
+    session.Spell.reset();
+    session.Error = std::move(message);
+    return std::move(session);
+  };
+  if (auto max = Arguments.Value("--max")) {
+    auto value = ParseInteger(*max);
+    if (!value || *value < -1 || *value > 100000) return fail("--max takes a number from -1 up");
+    session.Spell->SetMaxSuggestions(static_cast<int>(*value));
+  }
+  session.Spell->Config().EnsureLoaded();
+  if (session.Spell->MainDictionaries().empty())
+    return fail("no main dictionary could be opened (see --dict-dir and --main)");
+  return session;
+}
+
 }  // namespace lexoro::tools

@@ -26,6 +26,9 @@ struct TSpellSessionResult {
 
 // Creates and configures the component; nothing is loaded yet (the first word does that).
 [[nodiscard]] TSpellSessionResult CreateSpellSession(const TArguments& Arguments);
+// CreateSpellSession, then --max, then the configuration and dictionaries loaded; an error
+// when no main dictionary opens.
+[[nodiscard]] TSpellSessionResult OpenSpellSession(const TArguments& Arguments);
 
 // One word read from a text: its characters and where it starts (0-based UTF-16 index).
 struct TTextWord {
