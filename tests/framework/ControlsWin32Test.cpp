@@ -13,21 +13,13 @@
 
 #include "framework/ox3ControlsWin32.h"
 #include "framework/ox3FormsWin32.h"
+#include "tests/framework/PumpWin32.h"
 #include "framework/ox3TimerWin32.h"
 
 namespace lexoro {
 namespace {
 
-// Dispatches messages until Done holds or the time runs out; false on time-out.
-bool PumpUntil(const std::function<bool()>& Done, int TimeoutMs = 3000) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(TimeoutMs);
-  while (!Done()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    Application().ProcessMessages();
-    if (!Done()) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  return true;
-}
+using test::PumpUntil;
 
 // Captures what reaches the application's exception handler.
 class TCaughtExceptions {

@@ -11,20 +11,13 @@
 #include <vector>
 
 #include "framework/ox3FormsWin32.h"
+#include "tests/framework/PumpWin32.h"
 #include "framework/ox3TimerWin32.h"
 
 namespace lexoro {
 namespace {
 
-bool PumpUntil(const std::function<bool()>& Done, int TimeoutMs = 3000) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(TimeoutMs);
-  while (!Done()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    Application().ProcessMessages();
-    if (!Done()) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  return true;
-}
+using test::PumpUntil;
 
 TEST(Form, ModalLoopRunsUntilModalResultIsSetAndDisablesTheOtherWindows) {
   TForm main(nullptr);
