@@ -73,6 +73,13 @@ bool SameLetter(char16_t a, char16_t b) {
 
 std::u16string ExpandPathMacros(std::u16string_view Text) { return ExpandFolderMacros(ExpandNameMacros(Text)); }
 
+std::u16string NativePath(std::u16string Path) {
+#ifndef _WIN32
+  std::replace(Path.begin(), Path.end(), u'\\', u'/');
+#endif
+  return Path;
+}
+
 std::u16string ExpandNameMacros(std::u16string_view Text) {
   std::u16string result(Text);
   ExpandMacro(result, u"%ModuleName%", [] { return BareName(platform::ModuleFileName()); });

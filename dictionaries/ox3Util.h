@@ -34,6 +34,9 @@ namespace lexoro {
 // The folder macros, then environment variables; when that expansion fails (or would pass
 // 4096 characters) the text keeps its variables.
 [[nodiscard]] std::u16string ExpandFolderMacros(std::u16string_view Text);
+// Path with the platform's folder delimiter: configured paths are written with backslashes
+// ("%AppDir%\Spell.cfg"), which POSIX folders take as slashes. Unchanged on Windows.
+[[nodiscard]] std::u16string NativePath(std::u16string Path);
 
 // Text with the first occurrence of Pattern (case-sensitive) replaced by Value; unchanged when
 // Pattern does not occur or is empty.

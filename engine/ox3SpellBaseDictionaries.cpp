@@ -86,13 +86,7 @@ std::u16string TLexoroSpellBase::ExpandConfigID(const std::u16string& Text) {
 }
 
 std::u16string TLexoroSpellBase::ExpandPath(const std::u16string& Text) {
-  std::u16string result = ExpandConfigID(ExpandPathMacros(Text));
-#ifndef _WIN32
-  // Configured paths are written with backslashes (as "%AppDir%\Spell.cfg"); POSIX folders
-  // are separated by slashes.
-  std::replace(result.begin(), result.end(), u'\\', u'/');
-#endif
-  return result;
+  return NativePath(ExpandConfigID(ExpandPathMacros(Text)));
 }
 
 bool TLexoroSpellBase::IsPathEntry(const std::u16string& Entry) {
