@@ -1,118 +1,244 @@
 #include "dialogs/ox3SpellLanguages.h"
 
 #include <array>
+#include <cstddef>
+
+#include "dialogs/ox3LanguageTable.h"
 
 namespace lexoro {
 
 namespace {
 
-constexpr std::array<const char16_t*, kSpellLanguageStringCount> kEnglish = {
-    u"&Show spelling errors as you type",  // lsLiveSpelling
-    u"Automatically correct spelling errors as you &type",  // lsLiveCorrect
-    u"Ignore words in &UPPERCASE",  // lsIgnoreUpcase
-    u"Ignore words containing &numbers",  // lsIgnoreNumbers
-    u"Ignore markup languages (&HTML, XML, etc)",  // lsHTML
-    u"Ignore &Internet addresses",  // lsInternet
-    u"Ignore quoted lines",  // lsQuoted
-    u"Ignore abbreviations",  // lsAbbreviations
-    u"Suggest from main dictionaries only",  // lsPrimaryOnly
-    u"&Flag repeated words when checking spelling",  // lsRepeated
-    u"Automatically correct &DUal capitals",  // lsDUalCaps
-    u"Confirmation:",  // lsConfirmation
-    u"Delete this custom dictionary?",  // lsRemoveCustomDict
-    u"(Ignore All / Change All)",  // lsIgnoreAllChangeAll
-    u"Spelling",  // lsSpelling
-    u"Spelling Options",  // lsSpellingOptions
-    u"Dictionaries",  // lsDictionaries
-    u"Words added with Ignore All / Change All",  // lsIgnoreAllChangeAllTitle
-    u"New Custom Dictionary",  // lsNewCustomTitle
-    u"Not Found:",  // lsDlgNotFound
-    u"Repeated Word:",  // lsDlgRepeatedWord
-    u"&Replace With:",  // lsDlgReplaceWith
-    u"&Suggestions:",  // lsDlgSuggestions
-    u"&Undo",  // lsDlgUndo
-    u"&Options...",  // lsDlgOptions
-    u"&Ignore All",  // lsDlgIgnoreAll
-    u"I&gnore",  // lsDlgIgnore
-    u"&Change All",  // lsDlgChangeAll
-    u"C&hange",  // lsDlgChange
-    u"Add",  // lsDlgAdd
-    u"Au&to-Correct",  // lsDlgAutoCorrect
-    u"&Help",  // lsDlgHelp
-    u"Cancel",  // lsDlgCancel
-    u"Reset Defaults",  // lsDlgResetDefaults
-    u"I&gnore Once",  // lsDlgIgnoreOnce
-    u"Undo &Edit",  // lsDlgUndoEdit
-    u"&Add to Dictionary",  // lsDlgAddToDictionary
-    u" O&ptions: ",  // lsDlgOptionsLabel
-    u" D&ictionaries: ",  // lsDlgDictionariesLabel
-    u"Name",  // lsDlgName
-    u"Filename",  // lsDlgFilename
-    u"&Custom Dictionary:",  // lsDlgCustomDictionary
-    u"&Dictionaries ...",  // lsDlgDictionaries
-    u"Locate Dictionaries...",  // lsDlgBrowseForMain
-    u"Select a folder containing dictionaries...",  // lsDlgBrowseForMainTitle
-    u" Custom Dictionaries: ",  // lsDlgCustomDictionaries
-    u"&Edit...",  // lsDlgEdit
-    u"Delete",  // lsDlgDelete
-    u"&New",  // lsDlgNew
-    u"OK",  // lsDlgOK
-    u"&Enter the new custom dictionary name:",  // lsDlgNewCustom
-    u"Adds",  // lsDlgAddedWords
-    u"Words added to your custom dictionary will be considered correct when checking spelling.",  // lsDlgAddedWordsExplanation
-    u"Add this wo&rd:",  // lsDlgIgnoreThisWord
-    u"Auto-Corrections",  // lsDlgAutoCorrectPairs
-    u"Adding an auto-correct to your custom dictionary allows one word to automatically replace another.",  // lsDlgAutoCorrectPairsExplanation
-    u"Re&place:",  // lsDlgReplace
-    u"Wit&h:",  // lsDlgWith
-    u"Exclusions",  // lsDlgExcludedWords
-    u"Exclusions are forbidden words that will always be considered incorrectly spelled.",  // lsDlgExcludedWordsExplanation
-    u"E&xclude this word:",  // lsDlgExcludeThisWord
-    u"The spelling check is complete.",  // lsEndMessage
-    u"Words checked:",  // lsWordsChecked
-    u"The selection has been checked.  Would you like to check the remainder of the document?",  // lsEndSelectionMessage
-    u"(no suggestions)",  // lsMnNoSuggestions
-    u"I&gnore",  // lsMnIgnore
-    u"&Ignore All",  // lsMnIgnoreAll
-    u"&Add",  // lsMnAdd
-    u"&Change All",  // lsMnChangeAll
-    u"A&uto Correct",  // lsMnAutoCorrect
-    u"&Spelling ...",  // lsMnSpelling
-    u"Language",  // lsConfigLanguageOptions
-    u"Custom Dictionary",  // lsConfigCustomDictionaryOptions
-    u" General options ",  // lsConfigGeneralOptions
-    u" When checking spelling ignore: ",  // lsConfigIgnoreOptions
-    u"Words in &UPPERCASE",  // lsConfigIgnoreUppercase
-    u"Words containing &numbers",  // lsConfigIgnoreNumbers
-    u"Markup languages (&HTML, XML, etc)",  // lsConfigIgnoreHTML
-    u"&Internet addresses",  // lsConfigIgnoreInternet
-    u"&Abbreviations",  // lsConfigIgnoreAbbreviations
-    u"Lines &beginning with any of the following:",  // lsConfigIgnoreQuoted
-    u"(spelling errorss)",  // lsConfigSpellingErrorsEdit
-    u" Language settings ",  // lsConfigLanguageSettings
-    u"Choose the &language dictionary to use when checking spelling:",  // lsConfigChooseLanguage
-    u" Additional dictionaries ",  // lsConfigAdditionalDictionaries
-    u"Ch&oose any additional dictionaries to use when checking spelling:",  // lsConfigChooseAdditional
-    u"Learn About Making or Editing Dictionaries",  // lsConfigLearnAboutMaking
-    u"Download Additional Dictionaries",  // lsConfigDownloadAdditional
-    u"language dictionary",  // lsConfigLanguageDictionary
-    u"custom dictionary",  // lsConfigCustomDictionary
-    u"Microsoft Office custom dictionary",  // lsConfigMSWordCustomDictionary
-    u" Edit custom dictionary ",  // lsEditCustomDictionaryLabel
-    u"Choose the &custom dictionary for Added words and Auto-Corrections:",  // lsConfigChooseCustomDictionary
-    u"Ne&w...",  // lsConfigNewCustomDictionary
-    u"Modify the contents of this custom dictionary:",  // lsConfigModifyCustomDictionaryLabel
-    u"Locat&e Dictionaries...",  // lsDlgBrowseForMainButton
-    u"Spelling",  // lsConfigSpellingOptions
+// One column per language. A file lists one cell per string id, in id order; nullptr is a
+// cell that holds nothing.
+constexpr const char16_t* kEnglish[] = {
+#include "dialogs/languages/English.inc"
+};
+constexpr const char16_t* kSwedish[] = {
+#include "dialogs/languages/Swedish.inc"
+};
+constexpr const char16_t* kBrPort[] = {
+#include "dialogs/languages/BrPort.inc"
+};
+constexpr const char16_t* kAfrikaans[] = {
+#include "dialogs/languages/Afrikaans.inc"
+};
+constexpr const char16_t* kGerman[] = {
+#include "dialogs/languages/German.inc"
+};
+constexpr const char16_t* kSpanish[] = {
+#include "dialogs/languages/Spanish.inc"
+};
+constexpr const char16_t* kRussian[] = {
+#include "dialogs/languages/Russian.inc"
+};
+constexpr const char16_t* kCzech[] = {
+#include "dialogs/languages/Czech.inc"
+};
+constexpr const char16_t* kDutch[] = {
+#include "dialogs/languages/Dutch.inc"
+};
+constexpr const char16_t* kDanish[] = {
+#include "dialogs/languages/Danish.inc"
+};
+constexpr const char16_t* kPolish[] = {
+#include "dialogs/languages/Polish.inc"
+};
+constexpr const char16_t* kNorwegianBok[] = {
+#include "dialogs/languages/NorwegianBok.inc"
+};
+constexpr const char16_t* kSerbianCyr[] = {
+#include "dialogs/languages/SerbianCyr.inc"
+};
+constexpr const char16_t* kSerbianLat[] = {
+#include "dialogs/languages/SerbianLat.inc"
+};
+constexpr const char16_t* kFrench[] = {
+#include "dialogs/languages/French.inc"
+};
+constexpr const char16_t* kItalian[] = {
+#include "dialogs/languages/Italian.inc"
+};
+constexpr const char16_t* kEstonian[] = {
+#include "dialogs/languages/Estonian.inc"
+};
+constexpr const char16_t* kHebrew[] = {
+#include "dialogs/languages/Hebrew.inc"
+};
+constexpr const char16_t* kCatalan[] = {
+#include "dialogs/languages/Catalan.inc"
+};
+constexpr const char16_t* kHungarian[] = {
+#include "dialogs/languages/Hungarian.inc"
+};
+
+// Indexed by TSpellLanguageType.
+constexpr std::array<const char16_t* const*, kSpellLanguageCount> kColumns = {
+    languages::Column<kSpellLanguageStringCount>(kEnglish),
+    languages::Column<kSpellLanguageStringCount>(kSwedish),
+    languages::Column<kSpellLanguageStringCount>(kBrPort),
+    languages::Column<kSpellLanguageStringCount>(kAfrikaans),
+    languages::Column<kSpellLanguageStringCount>(kGerman),
+    languages::Column<kSpellLanguageStringCount>(kSpanish),
+    languages::Column<kSpellLanguageStringCount>(kRussian),
+    languages::Column<kSpellLanguageStringCount>(kCzech),
+    languages::Column<kSpellLanguageStringCount>(kDutch),
+    languages::Column<kSpellLanguageStringCount>(kDanish),
+    languages::Column<kSpellLanguageStringCount>(kPolish),
+    languages::Column<kSpellLanguageStringCount>(kNorwegianBok),
+    languages::Column<kSpellLanguageStringCount>(kSerbianCyr),
+    languages::Column<kSpellLanguageStringCount>(kSerbianLat),
+    languages::Column<kSpellLanguageStringCount>(kFrench),
+    languages::Column<kSpellLanguageStringCount>(kItalian),
+    languages::Column<kSpellLanguageStringCount>(kEstonian),
+    languages::Column<kSpellLanguageStringCount>(kHebrew),
+    languages::Column<kSpellLanguageStringCount>(kCatalan),
+    languages::Column<kSpellLanguageStringCount>(kHungarian),
+};
+
+constexpr std::array<std::string_view, kSpellLanguageStringCount> kStringNames = {
+    "lsLiveSpelling",
+    "lsLiveCorrect",
+    "lsIgnoreUpcase",
+    "lsIgnoreNumbers",
+    "lsHTML",
+    "lsInternet",
+    "lsQuoted",
+    "lsAbbreviations",
+    "lsPrimaryOnly",
+    "lsRepeated",
+    "lsDUalCaps",
+    "lsConfirmation",
+    "lsRemoveCustomDict",
+    "lsIgnoreAllChangeAll",
+    "lsSpelling",
+    "lsSpellingOptions",
+    "lsDictionaries",
+    "lsIgnoreAllChangeAllTitle",
+    "lsNewCustomTitle",
+    "lsDlgNotFound",
+    "lsDlgRepeatedWord",
+    "lsDlgReplaceWith",
+    "lsDlgSuggestions",
+    "lsDlgUndo",
+    "lsDlgOptions",
+    "lsDlgIgnoreAll",
+    "lsDlgIgnore",
+    "lsDlgChangeAll",
+    "lsDlgChange",
+    "lsDlgAdd",
+    "lsDlgAutoCorrect",
+    "lsDlgHelp",
+    "lsDlgCancel",
+    "lsDlgResetDefaults",
+    "lsDlgIgnoreOnce",
+    "lsDlgUndoEdit",
+    "lsDlgAddToDictionary",
+    "lsDlgOptionsLabel",
+    "lsDlgDictionariesLabel",
+    "lsDlgName",
+    "lsDlgFilename",
+    "lsDlgCustomDictionary",
+    "lsDlgDictionaries",
+    "lsDlgBrowseForMain",
+    "lsDlgBrowseForMainTitle",
+    "lsDlgCustomDictionaries",
+    "lsDlgEdit",
+    "lsDlgDelete",
+    "lsDlgNew",
+    "lsDlgOK",
+    "lsDlgNewCustom",
+    "lsDlgAddedWords",
+    "lsDlgAddedWordsExplanation",
+    "lsDlgIgnoreThisWord",
+    "lsDlgAutoCorrectPairs",
+    "lsDlgAutoCorrectPairsExplanation",
+    "lsDlgReplace",
+    "lsDlgWith",
+    "lsDlgExcludedWords",
+    "lsDlgExcludedWordsExplanation",
+    "lsDlgExcludeThisWord",
+    "lsEndMessage",
+    "lsWordsChecked",
+    "lsEndSelectionMessage",
+    "lsMnNoSuggestions",
+    "lsMnIgnore",
+    "lsMnIgnoreAll",
+    "lsMnAdd",
+    "lsMnChangeAll",
+    "lsMnAutoCorrect",
+    "lsMnSpelling",
+    "lsConfigLanguageOptions",
+    "lsConfigCustomDictionaryOptions",
+    "lsConfigGeneralOptions",
+    "lsConfigIgnoreOptions",
+    "lsConfigIgnoreUppercase",
+    "lsConfigIgnoreNumbers",
+    "lsConfigIgnoreHTML",
+    "lsConfigIgnoreInternet",
+    "lsConfigIgnoreAbbreviations",
+    "lsConfigIgnoreQuoted",
+    "lsConfigSpellingErrorsEdit",
+    "lsConfigLanguageSettings",
+    "lsConfigChooseLanguage",
+    "lsConfigAdditionalDictionaries",
+    "lsConfigChooseAdditional",
+    "lsConfigLearnAboutMaking",
+    "lsConfigDownloadAdditional",
+    "lsConfigLanguageDictionary",
+    "lsConfigCustomDictionary",
+    "lsConfigMSWordCustomDictionary",
+    "lsEditCustomDictionaryLabel",
+    "lsConfigChooseCustomDictionary",
+    "lsConfigNewCustomDictionary",
+    "lsConfigModifyCustomDictionaryLabel",
+    "lsDlgBrowseForMainButton",
+    "lsConfigSpellingOptions",
+};
+
+constexpr std::array<std::string_view, kSpellLanguageCount> kLanguageNames = {
+    "ltEnglish",
+    "ltSwedish",
+    "ltBrPort",
+    "ltAfrikaans",
+    "ltGerman",
+    "ltSpanish",
+    "ltRussian",
+    "ltCzech",
+    "ltDutch",
+    "ltDanish",
+    "ltPolish",
+    "ltNorwegianBok",
+    "ltSerbianCyr",
+    "ltSerbianLat",
+    "ltFrench",
+    "ltItalian",
+    "ltEstonian",
+    "ltHebrew",
+    "ltCatalan",
+    "ltHungarian",
 };
 
 }  // namespace
 
 std::u16string SpellLanguageText(TSpellLanguageString Id, TSpellLanguageType Language) {
-  const auto id = static_cast<unsigned>(Id);
-  const auto language = static_cast<unsigned>(Language);
-  if (id >= kEnglish.size() || language >= static_cast<unsigned>(kSpellLanguageCount)) return {};
-  return kEnglish[id];
+  return languages::CellText<kSpellLanguageStringCount>(kColumns, static_cast<std::size_t>(Id), static_cast<std::size_t>(Language));
+}
+
+bool LanguageHasOfficeStrings(TSpellLanguageType Language) {
+  return !SpellLanguageText(lsConfigLearnAboutMaking, Language).empty();
+}
+
+std::string_view SpellLanguageStringName(TSpellLanguageString Id) {
+  return languages::NameOf(kStringNames, static_cast<std::size_t>(Id));
+}
+
+std::string_view SpellLanguageTypeName(TSpellLanguageType Language) {
+  return languages::NameOf(kLanguageNames, static_cast<std::size_t>(Language));
+}
+
+std::optional<TSpellLanguageType> SpellLanguageTypeFromName(std::string_view Name) {
+  return languages::FromName<TSpellLanguageType>(kLanguageNames, Name);
 }
 
 }  // namespace lexoro

@@ -1,12 +1,16 @@
 // The interface texts of the spell components: the string ids and the table of texts per
-// interface language.
+// interface language (one column per TSpellLanguageType, compiled into the program from
+// dialogs/languages/*.inc).
 //
-// Only the English column is held so far; every language answers with it until the other
-// columns are added.
+// A cell holds one text or nothing. Texts are kept exactly as shown: "&" marks the accelerator
+// letter, leading and trailing blanks belong to group-box captions. There is no fallback from
+// an empty cell to another language; OnGetString is how an application fills such gaps.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/ox3SpellTypes.h"
 
@@ -119,5 +123,16 @@ inline constexpr int kSpellLanguageCount = 20;
 // The text of Id in Language; empty when the cell holds nothing or Id / Language lie outside
 // the table.
 [[nodiscard]] std::u16string SpellLanguageText(TSpellLanguageString Id, TSpellLanguageType Language);
+
+// Whether Language has the texts of the office-style dialogs (its cell of
+// lsConfigLearnAboutMaking holds a text).
+[[nodiscard]] bool LanguageHasOfficeStrings(TSpellLanguageType Language);
+
+// The names of the ids and languages as written in code ("lsDlgChange", "ltGerman"); empty
+// outside the enumerations.
+[[nodiscard]] std::string_view SpellLanguageStringName(TSpellLanguageString Id);
+[[nodiscard]] std::string_view SpellLanguageTypeName(TSpellLanguageType Language);
+// The language named Name, if any.
+[[nodiscard]] std::optional<TSpellLanguageType> SpellLanguageTypeFromName(std::string_view Name);
 
 }  // namespace lexoro
