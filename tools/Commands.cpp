@@ -9,6 +9,7 @@ const std::vector<TCommand>& Commands() {
       kCompileThesaurusCommand, kThesaurusCommand,
       kCustomCommand, kCompileCustomCommand, kDistanceCommand,
       kCheckCommand, kPipeCommand,
+      kStringsCommand,
   };
   return commands;
 }

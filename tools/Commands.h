@@ -28,4 +28,7 @@ extern const TCommand kDistanceCommand;
 extern const TCommand kCheckCommand;
 extern const TCommand kPipeCommand;
 
+// The interface-language tables (CmdStrings.cpp).
+extern const TCommand kStringsCommand;
+
 }  // namespace lexoro::tools
