@@ -222,7 +222,8 @@ constexpr std::array<std::string_view, kSpellLanguageCount> kLanguageNames = {
 }  // namespace
 
 std::u16string SpellLanguageText(TSpellLanguageString Id, TSpellLanguageType Language) {
-  return languages::CellText<kSpellLanguageStringCount>(kColumns, static_cast<std::size_t>(Id), static_cast<std::size_t>(Language));
+  return languages::CellText<kSpellLanguageStringCount>(kColumns, static_cast<std::size_t>(Id),
+                                                       static_cast<std::size_t>(Language));
 }
 
 bool LanguageHasOfficeStrings(TSpellLanguageType Language) {

@@ -123,7 +123,8 @@ constexpr std::array<std::string_view, kThesaurusLanguageCount> kLanguageNames =
 }  // namespace
 
 std::u16string ThesaurusLanguageText(TThesaurusLanguageString Id, TThesaurusLanguageType Language) {
-  return languages::CellText<kThesaurusLanguageStringCount>(kColumns, static_cast<std::size_t>(Id), static_cast<std::size_t>(Language));
+  return languages::CellText<kThesaurusLanguageStringCount>(kColumns, static_cast<std::size_t>(Id),
+                                                       static_cast<std::size_t>(Language));
 }
 
 std::string_view ThesaurusLanguageStringName(TThesaurusLanguageString Id) {
