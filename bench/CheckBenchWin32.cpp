@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/ox3SpellBase.h"
-#include "framework/ox3ControlsWin32.h"
-#include "framework/ox3FormsWin32.h"
-#include "parsing/ox3StringParser.h"
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/engine/ox3SpellBase.h"
+#include "lexoro/framework/ox3ControlsWin32.h"
+#include "lexoro/framework/ox3FormsWin32.h"
+#include "lexoro/parsing/ox3StringParser.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 #include "tools/DictionaryCompiler.h"
 #include "bench/ProseText.h"
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "dictionaries/ox3MainDictionary.h"
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/dictionaries/ox3MainDictionary.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 #include "tools/DictionaryCompiler.h"
 
 int main(int argc, char** argv) {

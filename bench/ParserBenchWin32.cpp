@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "framework/ox3ControlsWin32.h"
-#include "framework/ox3FormsWin32.h"
-#include "parsing/ox3ParseEngine.h"
-#include "parsing/ox3StringParser.h"
-#include "parsing/ox3WinAPIParser.h"
+#include "lexoro/framework/ox3ControlsWin32.h"
+#include "lexoro/framework/ox3FormsWin32.h"
+#include "lexoro/parsing/ox3ParseEngine.h"
+#include "lexoro/parsing/ox3StringParser.h"
+#include "lexoro/parsing/ox3WinAPIParser.h"
 #include "bench/ProseText.h"
 
 using namespace lexoro;

@@ -1,7 +1,7 @@
-#include "dialogs/ox3ConfigurationDialogCtrl.h"
+#include "lexoro/dialogs/ox3ConfigurationDialogCtrl.h"
 
-#include "dialogs/ox3SpellLanguages.h"
-#include "engine/ox3SpellBase.h"
+#include "lexoro/dialogs/ox3SpellLanguages.h"
+#include "lexoro/engine/ox3SpellBase.h"
 
 namespace lexoro {
 

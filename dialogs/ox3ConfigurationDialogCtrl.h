@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "engine/ox3SpellTypes.h"
-#include "framework/ox3Classes.h"
+#include "lexoro/engine/ox3SpellTypes.h"
+#include "lexoro/framework/ox3Classes.h"
 
 namespace lexoro {
 

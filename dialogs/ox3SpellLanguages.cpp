@@ -1,9 +1,9 @@
-#include "dialogs/ox3SpellLanguages.h"
+#include "lexoro/dialogs/ox3SpellLanguages.h"
 
 #include <array>
 #include <cstddef>
 
-#include "dialogs/ox3LanguageTable.h"
+#include "lexoro/dialogs/ox3LanguageTable.h"
 
 namespace lexoro {
 
@@ -12,64 +12,64 @@ namespace {
 // One column per language. A file lists one cell per string id, in id order; nullptr is a
 // cell that holds nothing.
 constexpr const char16_t* kEnglish[] = {
-#include "dialogs/languages/English.inc"
+#include "lexoro/dialogs/languages/English.inc"
 };
 constexpr const char16_t* kSwedish[] = {
-#include "dialogs/languages/Swedish.inc"
+#include "lexoro/dialogs/languages/Swedish.inc"
 };
 constexpr const char16_t* kBrPort[] = {
-#include "dialogs/languages/BrPort.inc"
+#include "lexoro/dialogs/languages/BrPort.inc"
 };
 constexpr const char16_t* kAfrikaans[] = {
-#include "dialogs/languages/Afrikaans.inc"
+#include "lexoro/dialogs/languages/Afrikaans.inc"
 };
 constexpr const char16_t* kGerman[] = {
-#include "dialogs/languages/German.inc"
+#include "lexoro/dialogs/languages/German.inc"
 };
 constexpr const char16_t* kSpanish[] = {
-#include "dialogs/languages/Spanish.inc"
+#include "lexoro/dialogs/languages/Spanish.inc"
 };
 constexpr const char16_t* kRussian[] = {
-#include "dialogs/languages/Russian.inc"
+#include "lexoro/dialogs/languages/Russian.inc"
 };
 constexpr const char16_t* kCzech[] = {
-#include "dialogs/languages/Czech.inc"
+#include "lexoro/dialogs/languages/Czech.inc"
 };
 constexpr const char16_t* kDutch[] = {
-#include "dialogs/languages/Dutch.inc"
+#include "lexoro/dialogs/languages/Dutch.inc"
 };
 constexpr const char16_t* kDanish[] = {
-#include "dialogs/languages/Danish.inc"
+#include "lexoro/dialogs/languages/Danish.inc"
 };
 constexpr const char16_t* kPolish[] = {
-#include "dialogs/languages/Polish.inc"
+#include "lexoro/dialogs/languages/Polish.inc"
 };
 constexpr const char16_t* kNorwegianBok[] = {
-#include "dialogs/languages/NorwegianBok.inc"
+#include "lexoro/dialogs/languages/NorwegianBok.inc"
 };
 constexpr const char16_t* kSerbianCyr[] = {
-#include "dialogs/languages/SerbianCyr.inc"
+#include "lexoro/dialogs/languages/SerbianCyr.inc"
 };
 constexpr const char16_t* kSerbianLat[] = {
-#include "dialogs/languages/SerbianLat.inc"
+#include "lexoro/dialogs/languages/SerbianLat.inc"
 };
 constexpr const char16_t* kFrench[] = {
-#include "dialogs/languages/French.inc"
+#include "lexoro/dialogs/languages/French.inc"
 };
 constexpr const char16_t* kItalian[] = {
-#include "dialogs/languages/Italian.inc"
+#include "lexoro/dialogs/languages/Italian.inc"
 };
 constexpr const char16_t* kEstonian[] = {
-#include "dialogs/languages/Estonian.inc"
+#include "lexoro/dialogs/languages/Estonian.inc"
 };
 constexpr const char16_t* kHebrew[] = {
-#include "dialogs/languages/Hebrew.inc"
+#include "lexoro/dialogs/languages/Hebrew.inc"
 };
 constexpr const char16_t* kCatalan[] = {
-#include "dialogs/languages/Catalan.inc"
+#include "lexoro/dialogs/languages/Catalan.inc"
 };
 constexpr const char16_t* kHungarian[] = {
-#include "dialogs/languages/Hungarian.inc"
+#include "lexoro/dialogs/languages/Hungarian.inc"
 };
 
 // Indexed by TSpellLanguageType.

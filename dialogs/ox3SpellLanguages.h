@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/ox3SpellTypes.h"
+#include "lexoro/engine/ox3SpellTypes.h"
 
 namespace lexoro {
 

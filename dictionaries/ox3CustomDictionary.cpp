@@ -1,12 +1,12 @@
-#include "dictionaries/ox3CustomDictionary.h"
+#include "lexoro/dictionaries/ox3CustomDictionary.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <limits>
 
-#include "dictionaries/ox3MainDictionary.h"
-#include "dictionaries/ox3Util.h"
+#include "lexoro/dictionaries/ox3MainDictionary.h"
+#include "lexoro/dictionaries/ox3Util.h"
 
 namespace lexoro {
 

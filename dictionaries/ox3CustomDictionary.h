@@ -51,7 +51,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/ox3Platform.h"
+#include "lexoro/platform/ox3Platform.h"
 
 namespace lexoro {
 

@@ -1,9 +1,9 @@
-#include "dictionaries/ox3MainDictionary.h"
+#include "lexoro/dictionaries/ox3MainDictionary.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "platform/ox3Text.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace lexoro {
 

@@ -46,7 +46,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/ox3Platform.h"
+#include "lexoro/platform/ox3Platform.h"
 
 namespace lexoro {
 

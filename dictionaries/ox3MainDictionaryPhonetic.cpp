@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "dictionaries/ox3MainDictionary.h"
-#include "dictionaries/ox3PhoneticsMap.h"
-#include "dictionaries/ox3Util.h"
-#include "platform/ox3Platform.h"
+#include "lexoro/dictionaries/ox3MainDictionary.h"
+#include "lexoro/dictionaries/ox3PhoneticsMap.h"
+#include "lexoro/dictionaries/ox3Util.h"
+#include "lexoro/platform/ox3Platform.h"
 
 namespace lexoro {
 

@@ -1,9 +1,9 @@
-#include "dictionaries/ox3PhoneticsMap.h"
+#include "lexoro/dictionaries/ox3PhoneticsMap.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "platform/ox3Platform.h"
+#include "lexoro/platform/ox3Platform.h"
 
 namespace lexoro {
 

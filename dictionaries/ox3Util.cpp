@@ -1,11 +1,11 @@
-#include "dictionaries/ox3Util.h"
+#include "lexoro/dictionaries/ox3Util.h"
 
 #include <algorithm>
 #include <array>
 #include <functional>
 #include <optional>
 
-#include "platform/ox3Platform.h"
+#include "lexoro/platform/ox3Platform.h"
 
 namespace lexoro {
 

@@ -1,14 +1,14 @@
-#include "engine/ox3Configuration.h"
+#include "lexoro/engine/ox3Configuration.h"
 
 #include <array>
 #include <charconv>
 #include <string>
 #include <utility>
 
-#include "dictionaries/ox3Util.h"
-#include "engine/ox3SpellBase.h"
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/dictionaries/ox3Util.h"
+#include "lexoro/engine/ox3SpellBase.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace lexoro {
 

@@ -36,8 +36,8 @@
 #include <memory>
 #include <string>
 
-#include "engine/ox3SpellTypes.h"
-#include "framework/ox3Classes.h"
+#include "lexoro/engine/ox3SpellTypes.h"
+#include "lexoro/framework/ox3Classes.h"
 
 namespace lexoro {
 

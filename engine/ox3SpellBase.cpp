@@ -1,10 +1,10 @@
 // TLexoroSpellBase: construction, properties, events, and the plumbing of dialogs, checks and
 // the context menu that derived components build on.
-#include "engine/ox3SpellBase.h"
+#include "lexoro/engine/ox3SpellBase.h"
 
-#include "dialogs/ox3SpellLanguages.h"
-#include "engine/ox3Configuration.h"
-#include "parsing/ox3StringParser.h"
+#include "lexoro/dialogs/ox3SpellLanguages.h"
+#include "lexoro/engine/ox3Configuration.h"
+#include "lexoro/parsing/ox3StringParser.h"
 
 namespace lexoro {
 

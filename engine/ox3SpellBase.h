@@ -26,15 +26,15 @@
 #include <string>
 #include <vector>
 
-#include "dictionaries/ox3CustomDictionary.h"
-#include "dictionaries/ox3MainDictionary.h"
-#include "dictionaries/ox3PhoneticsMap.h"
-#include "engine/ox3SpellTypes.h"
-#include "engine/ox3SpellUserInterface.h"
-#include "framework/ox3Classes.h"
-#include "parsing/ox3Ignore.h"
-#include "parsing/ox3ParseEngine.h"
-#include "suggestions/ox3Suggestions.h"
+#include "lexoro/dictionaries/ox3CustomDictionary.h"
+#include "lexoro/dictionaries/ox3MainDictionary.h"
+#include "lexoro/dictionaries/ox3PhoneticsMap.h"
+#include "lexoro/engine/ox3SpellTypes.h"
+#include "lexoro/engine/ox3SpellUserInterface.h"
+#include "lexoro/framework/ox3Classes.h"
+#include "lexoro/parsing/ox3Ignore.h"
+#include "lexoro/parsing/ox3ParseEngine.h"
+#include "lexoro/suggestions/ox3Suggestions.h"
 
 namespace lexoro {
 

@@ -6,11 +6,11 @@
 #include <chrono>
 #include <string>
 
-#include "dialogs/ox3SpellLanguages.h"
-#include "engine/ox3Configuration.h"
-#include "engine/ox3SpellBase.h"
-#include "framework/ox3Application.h"
-#include "parsing/ox3StringParser.h"
+#include "lexoro/dialogs/ox3SpellLanguages.h"
+#include "lexoro/engine/ox3Configuration.h"
+#include "lexoro/engine/ox3SpellBase.h"
+#include "lexoro/framework/ox3Application.h"
+#include "lexoro/parsing/ox3StringParser.h"
 
 namespace lexoro {
 

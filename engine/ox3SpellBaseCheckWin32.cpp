@@ -3,11 +3,11 @@
 
 #include <memory>
 
-#include "engine/ox3Configuration.h"
-#include "engine/ox3SpellBase.h"
-#include "framework/ox3ControlsWin32.h"
-#include "framework/ox3FormsWin32.h"
-#include "parsing/ox3WinAPIParser.h"
+#include "lexoro/engine/ox3Configuration.h"
+#include "lexoro/engine/ox3SpellBase.h"
+#include "lexoro/framework/ox3ControlsWin32.h"
+#include "lexoro/framework/ox3FormsWin32.h"
+#include "lexoro/parsing/ox3WinAPIParser.h"
 
 namespace lexoro {
 

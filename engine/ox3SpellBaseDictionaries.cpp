@@ -3,11 +3,11 @@
 // manages custom dictionaries for the dialogs, and applies the options to the filters.
 #include <algorithm>
 
-#include "dictionaries/ox3Util.h"
-#include "engine/ox3SpellBase.h"
-#include "engine/ox3Configuration.h"
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/dictionaries/ox3Util.h"
+#include "lexoro/engine/ox3SpellBase.h"
+#include "lexoro/engine/ox3Configuration.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace lexoro {
 

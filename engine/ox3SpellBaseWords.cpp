@@ -2,10 +2,10 @@
 // corrected, how a word read during a check is classified, and how suggestions are ranked.
 #include <algorithm>
 
-#include "dictionaries/ox3Util.h"
-#include "engine/ox3SpellBase.h"
-#include "engine/ox3Configuration.h"
-#include "platform/ox3Platform.h"
+#include "lexoro/dictionaries/ox3Util.h"
+#include "lexoro/engine/ox3SpellBase.h"
+#include "lexoro/engine/ox3Configuration.h"
+#include "lexoro/platform/ox3Platform.h"
 
 namespace lexoro {
 

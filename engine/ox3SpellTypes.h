@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/ox3Classes.h"
+#include "lexoro/framework/ox3Classes.h"
 
 namespace lexoro {
 

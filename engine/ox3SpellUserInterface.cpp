@@ -1,6 +1,6 @@
-#include "engine/ox3SpellUserInterface.h"
+#include "lexoro/engine/ox3SpellUserInterface.h"
 
-#include "framework/ox3Application.h"
+#include "lexoro/framework/ox3Application.h"
 
 namespace lexoro {
 

@@ -1,9 +1,9 @@
-#include "framework/ox3Application.h"
+#include "lexoro/framework/ox3Application.h"
 
 #include <stdexcept>
 
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace lexoro {
 

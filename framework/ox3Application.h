@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/ox3Classes.h"
+#include "lexoro/framework/ox3Classes.h"
 
 namespace lexoro {
 

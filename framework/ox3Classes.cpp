@@ -1,9 +1,9 @@
-#include "framework/ox3Classes.h"
+#include "lexoro/framework/ox3Classes.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/ox3Platform.h"
+#include "lexoro/platform/ox3Platform.h"
 
 namespace lexoro {
 

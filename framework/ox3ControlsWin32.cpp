@@ -1,4 +1,4 @@
-#include "framework/ox3ControlsWin32.h"
+#include "lexoro/framework/ox3ControlsWin32.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <utility>
 
-#include "platform/ox3Text.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace lexoro {
 

@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/ox3Application.h"
-#include "framework/ox3Classes.h"
-#include "framework/ox3GdiWin32.h"
+#include "lexoro/framework/ox3Application.h"
+#include "lexoro/framework/ox3Classes.h"
+#include "lexoro/framework/ox3GdiWin32.h"
 
 namespace lexoro {
 

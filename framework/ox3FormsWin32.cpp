@@ -1,4 +1,4 @@
-#include "framework/ox3FormsWin32.h"
+#include "lexoro/framework/ox3FormsWin32.h"
 
 #include <vector>
 

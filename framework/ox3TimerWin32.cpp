@@ -1,4 +1,4 @@
-#include "framework/ox3TimerWin32.h"
+#include "lexoro/framework/ox3TimerWin32.h"
 
 namespace lexoro {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "framework/ox3ControlsWin32.h"
+#include "lexoro/framework/ox3ControlsWin32.h"
 
 namespace lexoro {
 

@@ -1,10 +1,10 @@
-#include "parsing/ox3Ignore.h"
+#include "lexoro/parsing/ox3Ignore.h"
 
 #include <array>
 #include <string_view>
 
-#include "parsing/ox3ParseEngine.h"
-#include "platform/ox3Platform.h"
+#include "lexoro/parsing/ox3ParseEngine.h"
+#include "lexoro/platform/ox3Platform.h"
 
 namespace lexoro {
 

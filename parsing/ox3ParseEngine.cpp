@@ -1,6 +1,6 @@
-#include "parsing/ox3ParseEngine.h"
+#include "lexoro/parsing/ox3ParseEngine.h"
 
-#include "platform/ox3Platform.h"
+#include "lexoro/platform/ox3Platform.h"
 
 namespace lexoro {
 

@@ -12,7 +12,7 @@
 #include <functional>
 #include <string>
 
-#include "parsing/ox3ParserBase.h"
+#include "lexoro/parsing/ox3ParserBase.h"
 
 namespace lexoro {
 

@@ -1,4 +1,4 @@
-#include "parsing/ox3StringParser.h"
+#include "lexoro/parsing/ox3StringParser.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // x is a 1-based index into the string (UTF-16 code units); y is always 0.
 #pragma once
 
-#include "parsing/ox3ParserBase.h"
+#include "lexoro/parsing/ox3ParserBase.h"
 
 namespace lexoro {
 

@@ -1,13 +1,13 @@
-#include "parsing/ox3WinAPIParser.h"
+#include "lexoro/parsing/ox3WinAPIParser.h"
 
 #include <richedit.h>
 
 #include <algorithm>
 
-#include "dictionaries/ox3Util.h"
-#include "framework/ox3ControlsWin32.h"
-#include "framework/ox3GdiWin32.h"
-#include "platform/ox3Platform.h"
+#include "lexoro/dictionaries/ox3Util.h"
+#include "lexoro/framework/ox3ControlsWin32.h"
+#include "lexoro/framework/ox3GdiWin32.h"
+#include "lexoro/platform/ox3Platform.h"
 
 namespace lexoro {
 

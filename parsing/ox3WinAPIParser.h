@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-#include "parsing/ox3ParserBase.h"
+#include "lexoro/parsing/ox3ParserBase.h"
 
 namespace lexoro {
 

@@ -1,7 +1,7 @@
-#include "platform/ox3IniFile.h"
+#include "lexoro/platform/ox3IniFile.h"
 
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace lexoro::platform {
 

@@ -1,6 +1,6 @@
 // The parts of the platform seam that are built from its other operations, the same on every
 // target.
-#include "platform/ox3Platform.h"
+#include "lexoro/platform/ox3Platform.h"
 
 namespace lexoro::platform {
 

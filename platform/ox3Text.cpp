@@ -1,4 +1,4 @@
-#include "platform/ox3Text.h"
+#include "lexoro/platform/ox3Text.h"
 
 #include <cstdint>
 

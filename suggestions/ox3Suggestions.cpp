@@ -1,9 +1,9 @@
-#include "suggestions/ox3Suggestions.h"
+#include "lexoro/suggestions/ox3Suggestions.h"
 
 #include <utility>
 
-#include "dictionaries/ox3CustomDictionary.h"
-#include "platform/ox3Platform.h"
+#include "lexoro/dictionaries/ox3CustomDictionary.h"
+#include "lexoro/platform/ox3Platform.h"
 
 namespace lexoro {
 

@@ -1,7 +1,7 @@
-#include "thesaurus/ox3ThesaurusBase.h"
+#include "lexoro/thesaurus/ox3ThesaurusBase.h"
 
-#include "dictionaries/ox3Util.h"
-#include "thesaurus/ox3ThesaurusFile.h"
+#include "lexoro/dictionaries/ox3Util.h"
+#include "lexoro/thesaurus/ox3ThesaurusFile.h"
 
 namespace lexoro {
 

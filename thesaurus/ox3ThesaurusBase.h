@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "framework/ox3Classes.h"
-#include "thesaurus/ox3ThesaurusLanguages.h"
+#include "lexoro/framework/ox3Classes.h"
+#include "lexoro/thesaurus/ox3ThesaurusLanguages.h"
 
 namespace lexoro {
 

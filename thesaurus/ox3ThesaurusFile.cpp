@@ -1,6 +1,6 @@
-#include "thesaurus/ox3ThesaurusFile.h"
+#include "lexoro/thesaurus/ox3ThesaurusFile.h"
 
-#include "platform/ox3Platform.h"
+#include "lexoro/platform/ox3Platform.h"
 
 namespace lexoro {
 

@@ -1,9 +1,9 @@
-#include "thesaurus/ox3ThesaurusLanguages.h"
+#include "lexoro/thesaurus/ox3ThesaurusLanguages.h"
 
 #include <array>
 #include <cstddef>
 
-#include "dialogs/ox3LanguageTable.h"
+#include "lexoro/dialogs/ox3LanguageTable.h"
 
 namespace lexoro {
 
@@ -11,58 +11,58 @@ namespace {
 
 // One column per language, one cell per string id in id order.
 constexpr const char16_t* kEnglish[] = {
-#include "thesaurus/languages/English.inc"
+#include "lexoro/thesaurus/languages/English.inc"
 };
 constexpr const char16_t* kSwedish[] = {
-#include "thesaurus/languages/Swedish.inc"
+#include "lexoro/thesaurus/languages/Swedish.inc"
 };
 constexpr const char16_t* kGerman[] = {
-#include "thesaurus/languages/German.inc"
+#include "lexoro/thesaurus/languages/German.inc"
 };
 constexpr const char16_t* kRussian[] = {
-#include "thesaurus/languages/Russian.inc"
+#include "lexoro/thesaurus/languages/Russian.inc"
 };
 constexpr const char16_t* kCzech[] = {
-#include "thesaurus/languages/Czech.inc"
+#include "lexoro/thesaurus/languages/Czech.inc"
 };
 constexpr const char16_t* kDanish[] = {
-#include "thesaurus/languages/Danish.inc"
+#include "lexoro/thesaurus/languages/Danish.inc"
 };
 constexpr const char16_t* kNorwegianBok[] = {
-#include "thesaurus/languages/NorwegianBok.inc"
+#include "lexoro/thesaurus/languages/NorwegianBok.inc"
 };
 constexpr const char16_t* kPolish[] = {
-#include "thesaurus/languages/Polish.inc"
+#include "lexoro/thesaurus/languages/Polish.inc"
 };
 constexpr const char16_t* kSerbianCyr[] = {
-#include "thesaurus/languages/SerbianCyr.inc"
+#include "lexoro/thesaurus/languages/SerbianCyr.inc"
 };
 constexpr const char16_t* kSerbianLat[] = {
-#include "thesaurus/languages/SerbianLat.inc"
+#include "lexoro/thesaurus/languages/SerbianLat.inc"
 };
 constexpr const char16_t* kItalian[] = {
-#include "thesaurus/languages/Italian.inc"
+#include "lexoro/thesaurus/languages/Italian.inc"
 };
 constexpr const char16_t* kDutch[] = {
-#include "thesaurus/languages/Dutch.inc"
+#include "lexoro/thesaurus/languages/Dutch.inc"
 };
 constexpr const char16_t* kEstonian[] = {
-#include "thesaurus/languages/Estonian.inc"
+#include "lexoro/thesaurus/languages/Estonian.inc"
 };
 constexpr const char16_t* kFrench[] = {
-#include "thesaurus/languages/French.inc"
+#include "lexoro/thesaurus/languages/French.inc"
 };
 constexpr const char16_t* kSpanish[] = {
-#include "thesaurus/languages/Spanish.inc"
+#include "lexoro/thesaurus/languages/Spanish.inc"
 };
 constexpr const char16_t* kBrPort[] = {
-#include "thesaurus/languages/BrPort.inc"
+#include "lexoro/thesaurus/languages/BrPort.inc"
 };
 constexpr const char16_t* kHebrew[] = {
-#include "thesaurus/languages/Hebrew.inc"
+#include "lexoro/thesaurus/languages/Hebrew.inc"
 };
 constexpr const char16_t* kHungarian[] = {
-#include "thesaurus/languages/Hungarian.inc"
+#include "lexoro/thesaurus/languages/Hungarian.inc"
 };
 
 // Indexed by TThesaurusLanguageType.

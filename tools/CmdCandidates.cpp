@@ -1,11 +1,11 @@
 // lexoro candidates: the edit and phonetic candidates the suggestion list is built from.
 #include <ostream>
 
-#include "dictionaries/ox3MainDictionary.h"
-#include "dictionaries/ox3PhoneticsMap.h"
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
-#include "suggestions/ox3Suggestions.h"
+#include "lexoro/dictionaries/ox3MainDictionary.h"
+#include "lexoro/dictionaries/ox3PhoneticsMap.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
+#include "lexoro/suggestions/ox3Suggestions.h"
 #include "tools/Commands.h"
 
 namespace lexoro::tools {

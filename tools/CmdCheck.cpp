@@ -2,8 +2,8 @@
 // their suggestions; with --fix, writes the text with its automatic corrections applied.
 #include <ostream>
 
-#include "engine/ox3Configuration.h"
-#include "platform/ox3Text.h"
+#include "lexoro/engine/ox3Configuration.h"
+#include "lexoro/platform/ox3Text.h"
 #include "tools/Commands.h"
 #include "tools/SpellSession.h"
 

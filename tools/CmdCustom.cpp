@@ -2,10 +2,10 @@
 #include <istream>
 #include <ostream>
 
-#include "dictionaries/ox3CustomDictionary.h"
-#include "dictionaries/ox3Util.h"
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/dictionaries/ox3CustomDictionary.h"
+#include "lexoro/dictionaries/ox3Util.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 #include "tools/Commands.h"
 #include "tools/CustomDictionaryCompiler.h"
 

@@ -2,9 +2,9 @@
 #include <istream>
 #include <ostream>
 
-#include "dictionaries/ox3MainDictionary.h"
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/dictionaries/ox3MainDictionary.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 #include "tools/Commands.h"
 #include "tools/DictionaryCompiler.h"
 

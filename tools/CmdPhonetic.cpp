@@ -2,8 +2,8 @@
 #include <istream>
 #include <ostream>
 
-#include "dictionaries/ox3PhoneticsMap.h"
-#include "platform/ox3Text.h"
+#include "lexoro/dictionaries/ox3PhoneticsMap.h"
+#include "lexoro/platform/ox3Text.h"
 #include "tools/Commands.h"
 
 namespace lexoro::tools {

@@ -15,9 +15,9 @@
 #include <istream>
 #include <ostream>
 
-#include "engine/ox3Configuration.h"
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/engine/ox3Configuration.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 #include "tools/Commands.h"
 #include "tools/SpellSession.h"
 

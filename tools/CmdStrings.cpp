@@ -2,9 +2,9 @@
 // that language.
 #include <ostream>
 
-#include "dialogs/ox3SpellLanguages.h"
-#include "platform/ox3Text.h"
-#include "thesaurus/ox3ThesaurusLanguages.h"
+#include "lexoro/dialogs/ox3SpellLanguages.h"
+#include "lexoro/platform/ox3Text.h"
+#include "lexoro/thesaurus/ox3ThesaurusLanguages.h"
 #include "tools/Commands.h"
 
 namespace lexoro::tools {

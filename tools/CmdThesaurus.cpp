@@ -2,9 +2,9 @@
 #include <istream>
 #include <ostream>
 
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
-#include "thesaurus/ox3ThesaurusFile.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
+#include "lexoro/thesaurus/ox3ThesaurusFile.h"
 #include "tools/Commands.h"
 #include "tools/DictionaryCompiler.h"
 #include "tools/ThesaurusCompiler.h"

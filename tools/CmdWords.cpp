@@ -1,9 +1,9 @@
 // lexoro words: the words the parsing engine reads from a text.
 #include <ostream>
 
-#include "parsing/ox3ParseEngine.h"
-#include "parsing/ox3StringParser.h"
-#include "platform/ox3Text.h"
+#include "lexoro/parsing/ox3ParseEngine.h"
+#include "lexoro/parsing/ox3StringParser.h"
+#include "lexoro/platform/ox3Text.h"
 #include "tools/Commands.h"
 
 namespace lexoro::tools {

@@ -1,7 +1,7 @@
 #include "tools/CustomDictionaryCompiler.h"
 
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 #include "tools/ToolCommon.h"
 
 namespace lexoro::tools {

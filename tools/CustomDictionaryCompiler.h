@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "dictionaries/ox3CustomDictionary.h"
+#include "lexoro/dictionaries/ox3CustomDictionary.h"
 
 namespace lexoro::tools {
 

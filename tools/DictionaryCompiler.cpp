@@ -5,9 +5,9 @@
 #include <cstring>
 #include <unordered_map>
 
-#include "dictionaries/ox3MainDictionary.h"
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/dictionaries/ox3MainDictionary.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace lexoro::tools {
 

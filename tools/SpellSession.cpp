@@ -1,9 +1,9 @@
 #include "tools/SpellSession.h"
 
-#include "engine/ox3Configuration.h"
-#include "parsing/ox3StringParser.h"
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/engine/ox3Configuration.h"
+#include "lexoro/parsing/ox3StringParser.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace lexoro::tools {
 

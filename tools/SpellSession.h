@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ox3SpellBase.h"
+#include "lexoro/engine/ox3SpellBase.h"
 #include "tools/ToolCommon.h"
 
 namespace lexoro::tools {

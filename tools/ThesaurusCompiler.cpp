@@ -10,9 +10,9 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
-#include "thesaurus/ox3ThesaurusFile.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
+#include "lexoro/thesaurus/ox3ThesaurusFile.h"
 
 namespace lexoro::tools {
 

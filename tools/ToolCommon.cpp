@@ -6,8 +6,8 @@
 #include <ostream>
 #include <sstream>
 
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace lexoro::tools {
 

@@ -2,7 +2,7 @@
 #include <exception>
 #include <iostream>
 
-#include "platform/ox3Platform.h"
+#include "lexoro/platform/ox3Platform.h"
 #include "tools/ToolCommon.h"
 
 int main(int argc, char** argv) {

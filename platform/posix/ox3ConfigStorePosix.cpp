@@ -18,9 +18,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/ox3IniFile.h"
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/platform/ox3IniFile.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace lexoro::platform {
 

@@ -21,8 +21,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace lexoro::platform {
 

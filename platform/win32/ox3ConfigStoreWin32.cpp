@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/ox3IniFile.h"
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
-#include "platform/win32/ox3Handles.h"
+#include "lexoro/platform/ox3IniFile.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
+#include "lexoro/platform/win32/ox3Handles.h"
 
 namespace lexoro::platform {
 

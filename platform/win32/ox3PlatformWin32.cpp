@@ -11,9 +11,9 @@
 #include <functional>
 #include <vector>
 
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
-#include "platform/win32/ox3Handles.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
+#include "lexoro/platform/win32/ox3Handles.h"
 
 namespace lexoro::platform {
 

@@ -13,14 +13,14 @@
 #include <utility>
 #include <vector>
 
-#include "dialogs/ox3ConfigurationDialogCtrl.h"
-#include "dialogs/ox3SpellLanguages.h"
-#include "engine/ox3SpellBase.h"
-#include "platform/ox3Platform.h"
+#include "lexoro/dialogs/ox3ConfigurationDialogCtrl.h"
+#include "lexoro/dialogs/ox3SpellLanguages.h"
+#include "lexoro/engine/ox3SpellBase.h"
+#include "lexoro/platform/ox3Platform.h"
 #include "tests/support/TestSupport.h"
-#include "thesaurus/ox3ThesaurusBase.h"
-#include "thesaurus/ox3ThesaurusFile.h"
-#include "thesaurus/ox3ThesaurusLanguages.h"
+#include "lexoro/thesaurus/ox3ThesaurusBase.h"
+#include "lexoro/thesaurus/ox3ThesaurusFile.h"
+#include "lexoro/thesaurus/ox3ThesaurusLanguages.h"
 
 namespace lexoro {
 namespace {

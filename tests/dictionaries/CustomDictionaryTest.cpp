@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "dictionaries/ox3CustomDictionary.h"
-#include "platform/ox3Platform.h"
+#include "lexoro/dictionaries/ox3CustomDictionary.h"
+#include "lexoro/platform/ox3Platform.h"
 #include "tests/support/TestSupport.h"
 
 namespace lexoro {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <set>
 
-#include "dictionaries/ox3MainDictionary.h"
+#include "lexoro/dictionaries/ox3MainDictionary.h"
 #include "tests/support/TestSupport.h"
 #include "tools/DictionaryCompiler.h"
 

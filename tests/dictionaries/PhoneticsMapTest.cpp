@@ -1,4 +1,4 @@
-#include "dictionaries/ox3PhoneticsMap.h"
+#include "lexoro/dictionaries/ox3PhoneticsMap.h"
 
 #include <gtest/gtest.h>
 

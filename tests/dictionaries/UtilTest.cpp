@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "dictionaries/ox3Util.h"
-#include "platform/ox3Platform.h"
+#include "lexoro/dictionaries/ox3Util.h"
+#include "lexoro/platform/ox3Platform.h"
 #include "tests/support/TestSupport.h"
 
 namespace lexoro {

@@ -5,9 +5,9 @@
 
 #include <stdexcept>
 
-#include "dialogs/ox3SpellLanguages.h"
-#include "framework/ox3Application.h"
-#include "parsing/ox3StringParser.h"
+#include "lexoro/dialogs/ox3SpellLanguages.h"
+#include "lexoro/framework/ox3Application.h"
+#include "lexoro/parsing/ox3StringParser.h"
 #include "tests/engine/SpellBaseTestSupport.h"
 
 namespace lexoro {

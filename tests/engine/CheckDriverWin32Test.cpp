@@ -6,8 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "framework/ox3ControlsWin32.h"
-#include "framework/ox3FormsWin32.h"
+#include "lexoro/framework/ox3ControlsWin32.h"
+#include "lexoro/framework/ox3FormsWin32.h"
 #include "tests/engine/SpellBaseTestSupport.h"
 
 namespace lexoro {

@@ -1,4 +1,4 @@
-#include "engine/ox3Configuration.h"
+#include "lexoro/engine/ox3Configuration.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,10 +13,10 @@
 #include <utility>
 #include <vector>
 
-#include "dictionaries/ox3Util.h"
-#include "engine/ox3SpellBase.h"
-#include "platform/ox3IniFile.h"
-#include "platform/ox3Platform.h"
+#include "lexoro/dictionaries/ox3Util.h"
+#include "lexoro/engine/ox3SpellBase.h"
+#include "lexoro/platform/ox3IniFile.h"
+#include "lexoro/platform/ox3Platform.h"
 #include "tests/engine/ConfigurationTestSupport.h"
 #include "tests/support/TestSupport.h"
 

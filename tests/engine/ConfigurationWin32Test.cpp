@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/ox3Configuration.h"
-#include "engine/ox3SpellBase.h"
-#include "platform/ox3Platform.h"
+#include "lexoro/engine/ox3Configuration.h"
+#include "lexoro/engine/ox3SpellBase.h"
+#include "lexoro/platform/ox3Platform.h"
 #include "tests/engine/ConfigurationTestSupport.h"
 #include "tests/support/TestSupport.h"
 

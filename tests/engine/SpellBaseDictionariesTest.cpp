@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <map>
 
-#include "dictionaries/ox3Util.h"
+#include "lexoro/dictionaries/ox3Util.h"
 #include "tests/engine/SpellBaseTestSupport.h"
 
 namespace lexoro {

@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "dictionaries/ox3Util.h"
-#include "parsing/ox3StringParser.h"
+#include "lexoro/dictionaries/ox3Util.h"
+#include "lexoro/parsing/ox3StringParser.h"
 #include "tests/engine/SpellBaseTestSupport.h"
 
 namespace lexoro {

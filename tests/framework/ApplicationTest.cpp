@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/ox3Application.h"
+#include "lexoro/framework/ox3Application.h"
 
 namespace lexoro {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/ox3Classes.h"
+#include "lexoro/framework/ox3Classes.h"
 
 namespace lexoro {
 namespace {

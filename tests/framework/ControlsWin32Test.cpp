@@ -11,10 +11,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "framework/ox3ControlsWin32.h"
-#include "framework/ox3FormsWin32.h"
+#include "lexoro/framework/ox3ControlsWin32.h"
+#include "lexoro/framework/ox3FormsWin32.h"
 #include "tests/framework/PumpWin32.h"
-#include "framework/ox3TimerWin32.h"
+#include "lexoro/framework/ox3TimerWin32.h"
 
 namespace lexoro {
 namespace {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/ox3FormsWin32.h"
+#include "lexoro/framework/ox3FormsWin32.h"
 #include "tests/framework/PumpWin32.h"
-#include "framework/ox3TimerWin32.h"
+#include "lexoro/framework/ox3TimerWin32.h"
 
 namespace lexoro {
 namespace {

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <functional>
 
-#include "framework/ox3Application.h"
+#include "lexoro/framework/ox3Application.h"
 
 namespace lexoro::test {
 

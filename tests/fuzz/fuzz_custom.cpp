@@ -7,8 +7,8 @@
 #include <string>
 
 #include "tests/fuzz/FuzzSupport.h"
-#include "dictionaries/ox3CustomDictionary.h"
-#include "platform/ox3Text.h"
+#include "lexoro/dictionaries/ox3CustomDictionary.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ox3IniFile.h"
-#include "platform/ox3Text.h"
+#include "lexoro/platform/ox3IniFile.h"
+#include "lexoro/platform/ox3Text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using lexoro::platform::TIniFile;

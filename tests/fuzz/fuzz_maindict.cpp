@@ -7,7 +7,7 @@
 #include <string>
 
 #include "tests/fuzz/FuzzSupport.h"
-#include "dictionaries/ox3MainDictionary.h"
+#include "lexoro/dictionaries/ox3MainDictionary.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto path = lexoro::fuzz::WriteScratchInput("maindict", ".oxm", data, size);

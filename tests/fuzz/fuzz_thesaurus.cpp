@@ -7,7 +7,7 @@
 #include <string>
 
 #include "tests/fuzz/FuzzSupport.h"
-#include "thesaurus/ox3ThesaurusFile.h"
+#include "lexoro/thesaurus/ox3ThesaurusFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto path = lexoro::fuzz::WriteScratchInput("thesaurus", ".oxt", data, size);

@@ -21,10 +21,10 @@
 #include <string>
 #include <string_view>
 
-#include "parsing/ox3Ignore.h"
-#include "parsing/ox3ParseEngine.h"
-#include "parsing/ox3StringParser.h"
-#include "platform/ox3Text.h"
+#include "lexoro/parsing/ox3Ignore.h"
+#include "lexoro/parsing/ox3ParseEngine.h"
+#include "lexoro/parsing/ox3StringParser.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "tests/fuzz/FuzzSupport.h"
-#include "engine/ox3SpellBase.h"
-#include "platform/ox3Text.h"
+#include "lexoro/engine/ox3SpellBase.h"
+#include "lexoro/platform/ox3Text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto path = lexoro::fuzz::WriteScratchInput("wordlist", ".dic", data, size);

@@ -1,6 +1,6 @@
 // The ignore filters, run the way a check runs them: a string parser, the main parsing engine
 // with the filter set's runners as its hooks, and the word and line tests.
-#include "parsing/ox3Ignore.h"
+#include "lexoro/parsing/ox3Ignore.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "parsing/ox3ParseEngine.h"
-#include "parsing/ox3StringParser.h"
+#include "lexoro/parsing/ox3ParseEngine.h"
+#include "lexoro/parsing/ox3StringParser.h"
 #include "tests/support/TestSupport.h"
 
 namespace lexoro {

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "parsing/ox3ParseEngine.h"
-#include "parsing/ox3StringParser.h"
+#include "lexoro/parsing/ox3ParseEngine.h"
+#include "lexoro/parsing/ox3StringParser.h"
 #include "tests/support/TestSupport.h"
 
 namespace lexoro {

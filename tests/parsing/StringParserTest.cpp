@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "parsing/ox3StringParser.h"
+#include "lexoro/parsing/ox3StringParser.h"
 
 namespace lexoro {
 namespace {

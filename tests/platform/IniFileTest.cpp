@@ -1,11 +1,11 @@
-#include "platform/ox3IniFile.h"
+#include "lexoro/platform/ox3IniFile.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/ox3Platform.h"
+#include "lexoro/platform/ox3Platform.h"
 #include "tests/support/TestSupport.h"
 
 namespace lexoro::platform {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/ox3Platform.h"
-#include "platform/ox3Text.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Text.h"
 #include "tests/support/TestSupport.h"
 
 namespace lexoro {

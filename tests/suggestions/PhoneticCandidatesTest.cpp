@@ -1,9 +1,9 @@
 // The phonetic candidate search of a main dictionary, over small compiled dictionaries.
 #include <gtest/gtest.h>
 
-#include "dictionaries/ox3MainDictionary.h"
-#include "dictionaries/ox3PhoneticsMap.h"
-#include "platform/ox3Platform.h"
+#include "lexoro/dictionaries/ox3MainDictionary.h"
+#include "lexoro/dictionaries/ox3PhoneticsMap.h"
+#include "lexoro/platform/ox3Platform.h"
 #include "tests/support/TestSupport.h"
 #include "tools/DictionaryCompiler.h"
 

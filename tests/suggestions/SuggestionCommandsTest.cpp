@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "dictionaries/ox3MainDictionary.h"
-#include "dictionaries/ox3PhoneticsMap.h"
-#include "platform/ox3Platform.h"
-#include "suggestions/ox3Suggestions.h"
+#include "lexoro/dictionaries/ox3MainDictionary.h"
+#include "lexoro/dictionaries/ox3PhoneticsMap.h"
+#include "lexoro/platform/ox3Platform.h"
+#include "lexoro/suggestions/ox3Suggestions.h"
 #include "tests/support/TestSupport.h"
 
 namespace lexoro {

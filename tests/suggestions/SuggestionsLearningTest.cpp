@@ -1,8 +1,8 @@
 // The learning store: replacements the user chose before, kept in a custom dictionary.
 #include <gtest/gtest.h>
 
-#include "dictionaries/ox3CustomDictionary.h"
-#include "suggestions/ox3Suggestions.h"
+#include "lexoro/dictionaries/ox3CustomDictionary.h"
+#include "lexoro/suggestions/ox3Suggestions.h"
 #include "tests/support/TestSupport.h"
 
 namespace lexoro {

@@ -1,4 +1,4 @@
-#include "suggestions/ox3Suggestions.h"
+#include "lexoro/suggestions/ox3Suggestions.h"
 
 #include <gtest/gtest.h>
 

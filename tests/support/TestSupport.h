@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/ox3Text.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace lexoro::test {
 

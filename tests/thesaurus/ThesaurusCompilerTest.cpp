@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "tests/support/TestSupport.h"
-#include "thesaurus/ox3ThesaurusFile.h"
+#include "lexoro/thesaurus/ox3ThesaurusFile.h"
 #include "tools/ThesaurusCompiler.h"
 
 namespace lexoro {

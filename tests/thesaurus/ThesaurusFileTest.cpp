@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/TestSupport.h"
-#include "thesaurus/ox3ThesaurusFile.h"
+#include "lexoro/thesaurus/ox3ThesaurusFile.h"
 
 namespace lexoro {
 namespace {

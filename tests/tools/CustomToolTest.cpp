@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "dictionaries/ox3CustomDictionary.h"
-#include "platform/ox3Platform.h"
+#include "lexoro/dictionaries/ox3CustomDictionary.h"
+#include "lexoro/platform/ox3Platform.h"
 #include "tests/support/TestSupport.h"
 
 namespace lexoro {

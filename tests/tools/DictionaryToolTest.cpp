@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/ox3Platform.h"
+#include "lexoro/platform/ox3Platform.h"
 #include "tests/support/TestSupport.h"
 #include "tools/ToolCommon.h"
 

@@ -2,7 +2,7 @@
 // its misspellings and their expected suggestions (tests/data/spell).
 #include <gtest/gtest.h>
 
-#include "dictionaries/ox3CustomDictionary.h"
+#include "lexoro/dictionaries/ox3CustomDictionary.h"
 #include "tests/support/TestSupport.h"
 
 namespace lexoro {
