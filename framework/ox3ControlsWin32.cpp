@@ -92,16 +92,30 @@ void RegisterControlClass(const TCreateParams& Params) {
 }  // namespace
 
 LRESULT CALLBACK ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  // Nothing may leave a window procedure: the system's code between here and the caller knows
+  // no exceptions. Binding, unbinding (which tells the handle listeners) and the handler all
+  // run inside the firewall.
   TWinControl* control = BoundControl(Window);
-  if (control == nullptr && gCreatingControl != nullptr) {
-    control = std::exchange(gCreatingControl, nullptr);
-    control->Bind(Window);
+  try {
+    if (control == nullptr && gCreatingControl != nullptr) {
+      control = std::exchange(gCreatingControl, nullptr);
+      control->Bind(Window);
+    }
+  } catch (...) {
+    Application().HandleException(control, std::current_exception());
+    // A window whose object could not be bound is not created.
+    return Msg == WM_NCCREATE ? FALSE : CallWindowProcW(BaseProcedureOf(Window), Window, Msg, WParam, LParam);
   }
   if (control == nullptr) return CallWindowProcW(BaseProcedureOf(Window), Window, Msg, WParam, LParam);
   if (Msg == WM_NCDESTROY) {
-    // The object lets go of the window before the window's last message.
+    // The object lets go of the window before the window's last message, also when a listener
+    // told of it fails.
     const WNDPROC procedure = control->FDefWndProc;
-    control->Unbind();
+    try {
+      control->Unbind();
+    } catch (...) {
+      Application().HandleException(control, std::current_exception());
+    }
     return CallWindowProcW(procedure, Window, Msg, WParam, LParam);
   }
   try {
@@ -524,6 +538,8 @@ void TMemo::CreateParams(TCreateParams& Params) {
 TRichEdit::TRichEdit(TComponent* AOwner) : TMemo(AOwner) {}
 
 std::u16string TRichEdit::SystemClassName() {
+  // The library stays loaded for the life of the process: the class it registers must outlive
+  // every rich edit, so no owner frees it.
   static const std::u16string name = [] {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -581,6 +597,28 @@ LRESULT CALLBACK TUtilityWindow::WindowProc(HWND Window, UINT Msg, WPARAM WParam
     }
   }
   return DefWindowProcW(Window, Msg, WParam, LParam);
+}
+
+// ---- Enumerations -----------------------------------------------------------------------------
+
+void ForEachThreadWindow(const std::function<bool(HWND Window)>& Visit) {
+  struct TWalk {
+    const std::function<bool(HWND)>& Visit;
+    std::exception_ptr Error;
+  } walk{Visit, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND Window, LPARAM Data) -> BOOL {
+        auto& w = *reinterpret_cast<TWalk*>(Data);
+        try {
+          return w.Visit(Window) ? TRUE : FALSE;
+        } catch (...) {
+          w.Error = std::current_exception();
+          return FALSE;
+        }
+      },
+      reinterpret_cast<LPARAM>(&walk));
+  if (walk.Error) std::rethrow_exception(walk.Error);
 }
 
 // ---- TWindowSubclass --------------------------------------------------------------------------

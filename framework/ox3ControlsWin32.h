@@ -297,6 +297,11 @@ class TUtilityWindow {
   HWND FHandle = nullptr;
 };
 
+// Calls Visit for each top-level window of the calling thread until it answers false. An
+// exception thrown by Visit ends the walk and is rethrown here, after the system's enumeration
+// has returned (it never crosses the system's code).
+void ForEachThreadWindow(const std::function<bool(HWND Window)>& Visit);
+
 // Subclasses a window this object does not own: its messages reach Handle first. Safe with other
 // subclasses stacked before or after it. The subclass is removed by Detach, by the destructor,
 // and when the window is destroyed (at WM_NCDESTROY, after which Window() is null).

@@ -13,8 +13,11 @@ constexpr UINT kReleaseMessage = WM_APP + 0x3F00;
 // for the modal loop and enabled again afterwards, whatever way the loop is left.
 class TDisabledWindows {
  public:
-  explicit TDisabledWindows(HWND Except) : FExcept(Except) {
-    EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(this));
+  explicit TDisabledWindows(HWND Except) {
+    ForEachThreadWindow([&](HWND Window) {
+      if (Window != Except && IsWindowVisible(Window) && IsWindowEnabled(Window)) FWindows.push_back(Window);
+      return true;
+    });
     for (HWND window : FWindows) EnableWindow(window, FALSE);
   }
   ~TDisabledWindows() {
@@ -25,12 +28,6 @@ class TDisabledWindows {
   TDisabledWindows& operator=(const TDisabledWindows&) = delete;
 
  private:
-  static BOOL CALLBACK Collect(HWND Window, LPARAM Data) {
-    auto* self = reinterpret_cast<TDisabledWindows*>(Data);
-    if (Window != self->FExcept && IsWindowVisible(Window) && IsWindowEnabled(Window)) self->FWindows.push_back(Window);
-    return TRUE;
-  }
-  HWND FExcept;
   std::vector<HWND> FWindows;
 };
 

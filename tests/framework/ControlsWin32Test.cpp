@@ -183,6 +183,42 @@ TEST(WinControl, ExceptionInAWindowProcedureGoesToTheApplicationHandler) {
   EXPECT_TRUE(PumpUntil([&] { return caught.Messages.size() == 2; }));
 }
 
+TEST(WinControl, HandleListenerFailingAsTheWindowGoesIsReportedAndTheObjectLetsGo) {
+  TCaughtExceptions caught;
+  TForm form(nullptr);
+  auto* memo = new TMemo(&form);
+  memo->SetParent(&form);
+  HWND first = memo->Handle();
+  memo->SetOnHandleChanged([&](TObject*) {
+    if (!memo->HandleAllocated()) throw std::runtime_error("listener failed");
+  });
+  EXPECT_NO_THROW(memo->RecreateWnd());
+  ASSERT_EQ(caught.Messages.size(), 1u);
+  EXPECT_EQ(caught.Messages[0], "listener failed");
+  EXPECT_FALSE(IsWindow(first));
+  EXPECT_EQ(TWinControl::FindControl(first), nullptr);
+  EXPECT_TRUE(memo->HandleAllocated());
+}
+
+TEST(ThreadWindows, AFailingVisitorEndsTheWalkAndItsErrorReachesTheCaller) {
+  TForm a(nullptr), b(nullptr);
+  a.HandleNeeded();
+  b.HandleNeeded();
+  int visited = 0;
+  EXPECT_THROW(ForEachThreadWindow([&](HWND) -> bool {
+                 ++visited;
+                 throw std::runtime_error("visitor failed");
+               }),
+               std::runtime_error);
+  EXPECT_EQ(visited, 1);
+  int ours = 0;
+  ForEachThreadWindow([&](HWND Window) {
+    ours += Window == a.Handle() || Window == b.Handle();
+    return true;
+  });
+  EXPECT_EQ(ours, 2);
+}
+
 TEST(Timer, TicksWhileEnabledAndStopsWhenDisabled) {
   TCaughtExceptions caught;
   TTimer timer(nullptr);
