@@ -1,94 +1,88 @@
-// Move-only owners of GDI handles and device contexts, each knowing its own release call, and a
-// guard that selects an object into a device context and selects the previous one back.
+// Owners of device contexts, each knowing its own release call, and a guard that selects an
+// object into a device context and selects the previous one back. The GDI objects themselves
+// (fonts, pens, brushes, bitmaps) are owned by the handle types of ox3Handles.h.
 #pragma once
 
 #include <windows.h>
 
 #include <utility>
 
+#include "lexoro/platform/win32/ox3Handles.h"
+
 namespace lexoro::win32 {
 
-// A pen, brush, font, bitmap or region; released with DeleteObject.
-template <typename THandle>
-class TGdiObject {
- public:
-  TGdiObject() = default;
-  explicit TGdiObject(THandle Handle) : FHandle(Handle) {}
-  ~TGdiObject() { Reset(); }
-  TGdiObject(TGdiObject&& Other) noexcept : FHandle(std::exchange(Other.FHandle, nullptr)) {}
-  TGdiObject& operator=(TGdiObject&& Other) noexcept {
-    if (this != &Other) {
-      Reset();
-      FHandle = std::exchange(Other.FHandle, nullptr);
-    }
-    return *this;
-  }
-  TGdiObject(const TGdiObject&) = delete;
-  TGdiObject& operator=(const TGdiObject&) = delete;
-
-  [[nodiscard]] THandle Get() const { return FHandle; }
-  [[nodiscard]] explicit operator bool() const { return FHandle != nullptr; }
-  void Reset(THandle Handle = nullptr) {
-    if (FHandle != nullptr) DeleteObject(FHandle);
-    FHandle = Handle;
-  }
-
- private:
-  THandle FHandle = nullptr;
-};
-
-using TFontHandle = TGdiObject<HFONT>;
-using TPenHandle = TGdiObject<HPEN>;
-using TBrushHandle = TGdiObject<HBRUSH>;
-using TBitmapHandle = TGdiObject<HBITMAP>;
-
-// The device context of a window (GetDC); keeps the window for ReleaseDC.
+// The device context of a window (GetDC); keeps the window for ReleaseDC. Move-only.
 class TWindowDC {
  public:
+  TWindowDC() = default;
   explicit TWindowDC(HWND Window) : FWindow(Window), FDC(GetDC(Window)) {}
-  ~TWindowDC() {
-    if (FDC) ReleaseDC(FWindow, FDC);
+  ~TWindowDC() { Reset(); }
+  TWindowDC(TWindowDC&& Other) noexcept
+      : FWindow(std::exchange(Other.FWindow, nullptr)), FDC(std::exchange(Other.FDC, nullptr)) {}
+  TWindowDC& operator=(TWindowDC&& Other) noexcept {
+    if (this != &Other) {
+      Reset();
+      FWindow = std::exchange(Other.FWindow, nullptr);
+      FDC = std::exchange(Other.FDC, nullptr);
+    }
+    return *this;
   }
   TWindowDC(const TWindowDC&) = delete;
   TWindowDC& operator=(const TWindowDC&) = delete;
   [[nodiscard]] HDC Get() const { return FDC; }
   [[nodiscard]] explicit operator bool() const { return FDC != nullptr; }
+  void Reset() {
+    if (FDC) ReleaseDC(FWindow, FDC);
+    FDC = nullptr;
+    FWindow = nullptr;
+  }
 
  private:
-  HWND FWindow;
-  HDC FDC;
+  HWND FWindow = nullptr;
+  HDC FDC = nullptr;
 };
 
-// The device context of WM_PAINT (BeginPaint / EndPaint).
+// The device context of WM_PAINT (BeginPaint / EndPaint). Move-only.
 class TPaintDC {
  public:
   explicit TPaintDC(HWND Window) : FWindow(Window), FDC(BeginPaint(Window, &FPaint)) {}
-  ~TPaintDC() { EndPaint(FWindow, &FPaint); }
+  ~TPaintDC() { Reset(); }
+  TPaintDC(TPaintDC&& Other) noexcept
+      : FWindow(std::exchange(Other.FWindow, nullptr)), FPaint(Other.FPaint), FDC(std::exchange(Other.FDC, nullptr)) {}
+  TPaintDC& operator=(TPaintDC&& Other) noexcept {
+    if (this != &Other) {
+      Reset();
+      FWindow = std::exchange(Other.FWindow, nullptr);
+      FPaint = Other.FPaint;
+      FDC = std::exchange(Other.FDC, nullptr);
+    }
+    return *this;
+  }
   TPaintDC(const TPaintDC&) = delete;
   TPaintDC& operator=(const TPaintDC&) = delete;
   [[nodiscard]] HDC Get() const { return FDC; }
   [[nodiscard]] const PAINTSTRUCT& Paint() const { return FPaint; }
+  void Reset() {
+    if (FDC) EndPaint(FWindow, &FPaint);
+    FDC = nullptr;
+    FWindow = nullptr;
+  }
 
  private:
-  HWND FWindow;
+  HWND FWindow = nullptr;
   PAINTSTRUCT FPaint{};
-  HDC FDC;
+  HDC FDC = nullptr;
 };
 
-// A memory device context compatible with another one; released with DeleteDC.
-class TMemoryDC {
- public:
-  explicit TMemoryDC(HDC Compatible) : FDC(CreateCompatibleDC(Compatible)) {}
-  ~TMemoryDC() {
-    if (FDC) DeleteDC(FDC);
-  }
-  TMemoryDC(const TMemoryDC&) = delete;
-  TMemoryDC& operator=(const TMemoryDC&) = delete;
-  [[nodiscard]] HDC Get() const { return FDC; }
-  [[nodiscard]] explicit operator bool() const { return FDC != nullptr; }
+namespace detail {
+inline void DeleteDCRelease(HDC DC) { ::DeleteDC(DC); }
+}  // namespace detail
 
- private:
-  HDC FDC;
+// A memory device context compatible with another one; released with DeleteDC. Move-only.
+class TMemoryDC : public TUniqueHandle<HDC, detail::Null<HDC>, detail::DeleteDCRelease> {
+ public:
+  TMemoryDC() = default;
+  explicit TMemoryDC(HDC Compatible) : TUniqueHandle(CreateCompatibleDC(Compatible)) {}
 };
 
 // Selects an object into a device context for the guard's life.

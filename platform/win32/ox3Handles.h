@@ -1,4 +1,9 @@
 // Move-only owners of Win32 handles, each knowing its own empty value and release call.
+//
+// One type per handle kind: a kernel object (file, mapping), a find handle, a loaded module,
+// a registry key, memory of LocalAlloc, a mapped view and the GDI objects all share the one
+// template; the device contexts, which need more than the handle to be released, have classes
+// of their own in framework/ox3GdiWin32.h.
 #pragma once
 
 #include <windows.h>
@@ -37,22 +42,48 @@ class TUniqueHandle {
 };
 
 namespace detail {
+template <typename T>
+T Null() {
+  return nullptr;
+}
 inline HANDLE InvalidHandle() { return INVALID_HANDLE_VALUE; }
-inline HANDLE NullHandle() { return nullptr; }
 inline void CloseHandleRelease(HANDLE h) { ::CloseHandle(h); }
-inline const void* NullView() { return nullptr; }
+inline void FindCloseRelease(HANDLE h) { ::FindClose(h); }
 inline void UnmapViewRelease(const void* p) { ::UnmapViewOfFile(p); }
-inline HKEY NullKey() { return nullptr; }
 inline void RegCloseKeyRelease(HKEY k) { ::RegCloseKey(k); }
+inline void FreeLibraryRelease(HMODULE m) { ::FreeLibrary(m); }
+template <typename T>
+void LocalFreeRelease(T p) {
+  ::LocalFree(reinterpret_cast<HLOCAL>(p));
+}
+template <typename T>
+void DeleteObjectRelease(T h) {
+  ::DeleteObject(h);
+}
 }  // namespace detail
 
 // A file handle is empty at INVALID_HANDLE_VALUE.
 using TFileHandle = TUniqueHandle<HANDLE, detail::InvalidHandle, detail::CloseHandleRelease>;
 // A file-mapping object is empty at NULL.
-using TMappingHandle = TUniqueHandle<HANDLE, detail::NullHandle, detail::CloseHandleRelease>;
+using TMappingHandle = TUniqueHandle<HANDLE, detail::Null<HANDLE>, detail::CloseHandleRelease>;
 // A mapped view is released with UnmapViewOfFile.
-using TMappedView = TUniqueHandle<const void*, detail::NullView, detail::UnmapViewRelease>;
+using TMappedView = TUniqueHandle<const void*, detail::Null<const void*>, detail::UnmapViewRelease>;
 // A registry key is released with RegCloseKey.
-using TRegistryKey = TUniqueHandle<HKEY, detail::NullKey, detail::RegCloseKeyRelease>;
+using TRegistryKey = TUniqueHandle<HKEY, detail::Null<HKEY>, detail::RegCloseKeyRelease>;
+// A FindFirstFileW search: empty at INVALID_HANDLE_VALUE, released with FindClose.
+using TFindHandle = TUniqueHandle<HANDLE, detail::InvalidHandle, detail::FindCloseRelease>;
+// A module loaded with LoadLibraryW, released with FreeLibrary.
+using TModuleHandle = TUniqueHandle<HMODULE, detail::Null<HMODULE>, detail::FreeLibraryRelease>;
+// Memory the system allocated with LocalAlloc for the caller (CommandLineToArgvW's array).
+template <typename T>
+using TLocalMemory = TUniqueHandle<T, detail::Null<T>, detail::LocalFreeRelease<T>>;
+// GDI objects: pens, brushes, fonts, bitmaps, regions; released with DeleteObject.
+template <typename T>
+using TGdiHandle = TUniqueHandle<T, detail::Null<T>, detail::DeleteObjectRelease<T>>;
+using TFontHandle = TGdiHandle<HFONT>;
+using TPenHandle = TGdiHandle<HPEN>;
+using TBrushHandle = TGdiHandle<HBRUSH>;
+using TBitmapHandle = TGdiHandle<HBITMAP>;
+using TRegionHandle = TGdiHandle<HRGN>;
 
 }  // namespace lexoro::win32

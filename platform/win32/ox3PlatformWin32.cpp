@@ -280,14 +280,13 @@ void TAtomicFileWriter::Discard() {
 
 std::vector<std::string> CommandLineUtf8(int argc, char** argv) {
   int count = 0;
-  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  const win32::TLocalMemory<LPWSTR*> wide(CommandLineToArgvW(GetCommandLineW(), &count));
   if (!wide) return std::vector<std::string>(argv, argv + argc);
   std::vector<std::string> out;
   for (int i = 0; i < count; ++i) {
-    std::u16string arg(reinterpret_cast<const char16_t*>(wide[i]));
+    std::u16string arg(reinterpret_cast<const char16_t*>(wide.Get()[i]));
     out.push_back(text::Utf16ToUtf8(arg));
   }
-  LocalFree(wide);
   return out;
 }
 
@@ -388,11 +387,12 @@ std::optional<std::u16string> UserName() {
 std::optional<std::u16string> SpecialFolder(TSpecialFolder folder) {
   // Looked up at run time: older shells export only the undecorated name.
   using TGetFolder = BOOL(WINAPI*)(HWND, LPWSTR, int, BOOL);
-  HMODULE shell = LoadLibraryW(L"shell32.dll");
-  if (shell == nullptr) return std::nullopt;
-  auto function = reinterpret_cast<TGetFolder>(reinterpret_cast<void*>(GetProcAddress(shell, "SHGetSpecialFolderPathW")));
+  const win32::TModuleHandle shell(LoadLibraryW(L"shell32.dll"));
+  if (!shell) return std::nullopt;
+  auto function =
+      reinterpret_cast<TGetFolder>(reinterpret_cast<void*>(GetProcAddress(shell.Get(), "SHGetSpecialFolderPathW")));
   if (function == nullptr)
-    function = reinterpret_cast<TGetFolder>(reinterpret_cast<void*>(GetProcAddress(shell, "SHGetSpecialFolderPath")));
+    function = reinterpret_cast<TGetFolder>(reinterpret_cast<void*>(GetProcAddress(shell.Get(), "SHGetSpecialFolderPath")));
   std::optional<std::u16string> result;
   if (function != nullptr) {
     int csidl = 0;
@@ -409,7 +409,6 @@ std::optional<std::u16string> SpecialFolder(TSpecialFolder folder) {
       result = std::move(buffer);
     }
   }
-  FreeLibrary(shell);
   return result;
 }
 
@@ -461,8 +460,8 @@ std::vector<std::u16string> ListFilesWithExtension(const std::u16string& folder,
   pattern += L"*.";
   pattern.append(extension.begin(), extension.end());
   WIN32_FIND_DATAW data{};
-  HANDLE find = FindFirstFileW(pattern.c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return names;
+  const win32::TFindHandle find(FindFirstFileW(pattern.c_str(), &data));
+  if (!find) return names;
   const std::u16string suffix = u"." + std::u16string(extension);
   do {
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
@@ -475,8 +474,7 @@ std::vector<std::u16string> ListFilesWithExtension(const std::u16string& folder,
                              static_cast<int>(suffix.size()), TRUE) != CSTR_EQUAL)
       continue;
     names.push_back(std::move(name));
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
+  } while (FindNextFileW(find.Get(), &data));
   std::sort(names.begin(), names.end());
   return names;
 }
