@@ -18,45 +18,6 @@ class TComponent;
 class TCustomDictionary;
 class TForm;  // a dialog form of the windowing framework (Windows only)
 
-// A set of up to 32 enumeration values held as bits (bit n is value n). Bits at or above Size
-// are never set.
-template <typename E, unsigned Size>
-class TEnumSet {
-  static_assert(Size <= 32);
-
- public:
-  static constexpr std::uint32_t kMask = Size == 32 ? 0xFFFFFFFFu : ((1u << Size) - 1u);
-
-  constexpr TEnumSet() = default;
-  constexpr TEnumSet(std::initializer_list<E> Values) {
-    for (E v : Values) Include(v);
-  }
-  [[nodiscard]] static constexpr TEnumSet FromValue(std::uint32_t Value) {
-    TEnumSet s;
-    s.FBits = Value & kMask;
-    return s;
-  }
-  [[nodiscard]] constexpr std::uint32_t Value() const { return FBits; }
-  [[nodiscard]] constexpr bool Contains(E V) const {
-    const auto n = static_cast<unsigned>(V);
-    return n < Size && (FBits & (1u << n)) != 0;
-  }
-  constexpr void Include(E V) {
-    const auto n = static_cast<unsigned>(V);
-    if (n < Size) FBits |= 1u << n;
-  }
-  constexpr void Exclude(E V) {
-    const auto n = static_cast<unsigned>(V);
-    if (n < Size) FBits &= ~(1u << n);
-  }
-  constexpr void Set(E V, bool On) { On ? Include(V) : Exclude(V); }
-  [[nodiscard]] constexpr bool Empty() const { return FBits == 0; }
-  friend constexpr bool operator==(TEnumSet A, TEnumSet B) { return A.FBits == B.FBits; }
-
- private:
-  std::uint32_t FBits = 0;
-};
-
 // ---- Options and configuration ----------------------------------------------------------
 
 // Bit numbers of the spelling options.

@@ -19,23 +19,70 @@ TApplication::TApplication() : TComponent(nullptr), FPrompts(std::make_unique<TU
 
 TApplication::~TApplication() { Destroying(); }
 
+bool TApplication::DispatchOne(bool& Quit) {
+  bool& quit = Quit;
+  const auto filter = [this](void* Message) {
+    // The filter runs the forms' key handling, which may click buttons: what their handlers
+    // throw is reported here, as a window procedure would.
+    try {
+      return FMessageFilter && FMessageFilter(Message);
+    } catch (...) {
+      HandleException(nullptr, std::current_exception());
+      return true;
+    }
+  };
+  if (!platform::DispatchOneMessage(quit, filter)) return false;
+  if (quit) FTerminated = true;
+  return true;
+}
+
 void TApplication::ProcessMessages() {
   bool quit = false;
-  while (platform::DispatchOneMessage(quit)) {
-    if (quit) {
-      FTerminated = true;
-      break;
-    }
+  while (DispatchOne(quit) && !quit) {
   }
 }
 
 void TApplication::HandleMessage() {
   bool quit = false;
-  if (platform::DispatchOneMessage(quit)) {
-    if (quit) FTerminated = true;
-    return;
+  if (DispatchOne(quit)) return;
+  Idle();
+}
+
+void TApplication::Idle() {
+  bool done = true;
+  if (FOnIdle) {
+    try {
+      FOnIdle(this, done);
+    } catch (...) {
+      HandleException(this, std::current_exception());
+    }
   }
-  platform::WaitForMessage();
+  if (done) platform::WaitForMessage();
+}
+
+void TApplication::Run() {
+  while (!FTerminated) HandleMessage();
+}
+
+void TApplication::Terminate() {
+  if (!FTerminated) platform::PostQuitMessage();
+  FTerminated = true;
+}
+
+void TApplication::ResetTerminated() {
+  platform::DiscardQuitMessage();
+  FTerminated = false;
+}
+
+void TApplication::SetMainForm(TComponent* Form) {
+  if (FMainForm) FMainForm->RemoveFreeNotification(this);
+  FMainForm = Form;
+  if (FMainForm) FMainForm->FreeNotification(this);
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == TOperation::opRemove && AComponent == FMainForm) FMainForm = nullptr;
 }
 
 void TApplication::HandleException(TObject* Sender, std::exception_ptr Error) noexcept {

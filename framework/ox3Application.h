@@ -48,6 +48,10 @@ class TUserPrompts {
 };
 
 using TExceptionEvent = std::function<void(TObject* Sender, std::exception_ptr Error)>;
+// Done (true on entry) false asks to be called again before the loop waits for a message.
+using TIdleEvent = std::function<void(TObject* Sender, bool& Done)>;
+// Sees each message before it is dispatched (the native MSG on Windows); true = handled.
+using TMessageFilter = std::function<bool(void* NativeMessage)>;
 
 class TApplication : public TComponent {
  public:
@@ -56,14 +60,26 @@ class TApplication : public TComponent {
 
   // Dispatches every message waiting in the queue.
   void ProcessMessages();
-  // Dispatches one message; when none is waiting, waits for the next (after dispatching what
-  // was waiting there is nothing to wait for).
+  // Dispatches one message; when none is waiting, runs OnIdle and then waits for the next
+  // unless OnIdle asked to be called again.
   void HandleMessage();
-  // Asks every message loop of the application to end.
-  void Terminate() { FTerminated = true; }
+  // The application's message loop: runs until Terminate (or the main form closes).
+  void Run();
+  // Asks every message loop of the application to end, and posts the quit message so that a
+  // loop waiting for a message wakes.
+  void Terminate();
   [[nodiscard]] bool Terminated() const { return FTerminated; }
-  // Clears Terminated (a test, or a program that goes on after a loop ended).
-  void ResetTerminated() { FTerminated = false; }
+  // Clears Terminated and takes a quit message still waiting out of the queue (a test, or a
+  // program that goes on after a loop ended).
+  void ResetTerminated();
+
+  // The form whose closing ends the application (a TForm; null: none).
+  [[nodiscard]] TComponent* MainForm() const { return FMainForm; }
+  void SetMainForm(TComponent* Form);
+  [[nodiscard]] const TIdleEvent& OnIdle() const { return FOnIdle; }
+  void SetOnIdle(TIdleEvent Event) { FOnIdle = std::move(Event); }
+  // The forms' keyboard handling (Tab, Enter, Esc, accelerators) hooks in here.
+  void SetMessageFilter(TMessageFilter Filter) { FMessageFilter = std::move(Filter); }
 
   // Where window procedures and callbacks send the exceptions they catch: OnException when
   // assigned, else ShowException. Never throws.
@@ -91,8 +107,16 @@ class TApplication : public TComponent {
   void SetCursor(TCursor Value);
 
  private:
+  // One message: false when none was waiting; Quit tells that it was the quit message.
+  bool DispatchOne(bool& Quit);
+  void Idle();
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
   std::unique_ptr<TUserPrompts> FPrompts;
   TExceptionEvent FOnException;
+  TIdleEvent FOnIdle;
+  TMessageFilter FMessageFilter;
+  TComponent* FMainForm = nullptr;
   std::u16string FHelpFile;
   std::u16string FTitle;
   TCursor FCursor = TCursor::crDefault;

@@ -7,6 +7,49 @@
 
 namespace lexoro {
 
+// ---- TNotifyList ----
+
+void TNotifyList::Add(const void* Key, TNotifyEvent Method) {
+  for (auto& e : FEntries)
+    if (e.Key == Key && !e.Removed) {
+      e.Method = std::move(Method);
+      return;
+    }
+  FEntries.push_back({Key, std::move(Method)});
+}
+
+void TNotifyList::Remove(const void* Key) {
+  for (auto& e : FEntries)
+    if (e.Key == Key) e.Removed = true;
+  if (FNotifying == 0) std::erase_if(FEntries, [](const TEntry& e) { return e.Removed; });
+}
+
+void TNotifyList::Notify(TObject* Sender) {
+  // Entries are only marked while a notification runs and swept when the outermost ends; the
+  // walk goes by index and stops at the entries present when it began.
+  struct TRound {
+    TNotifyList& List;
+    explicit TRound(TNotifyList& L) : List(L) { ++List.FNotifying; }
+    ~TRound() {
+      if (--List.FNotifying == 0) std::erase_if(List.FEntries, [](const TEntry& e) { return e.Removed; });
+    }
+  } round(*this);
+  const std::size_t count = FEntries.size();
+  for (std::size_t i = 0; i < count && i < FEntries.size(); ++i) {
+    if (FEntries[i].Removed || !FEntries[i].Method) continue;
+    const TNotifyEvent method = FEntries[i].Method;  // the entry may move while it runs
+    method(Sender);
+  }
+}
+
+int TNotifyList::Count() const {
+  return static_cast<int>(std::count_if(FEntries.begin(), FEntries.end(), [](const TEntry& e) { return !e.Removed; }));
+}
+
+bool TNotifyList::Contains(const void* Key) const {
+  return std::any_of(FEntries.begin(), FEntries.end(), [Key](const TEntry& e) { return e.Key == Key && !e.Removed; });
+}
+
 // ---- TComponent ----
 
 TComponent::TComponent(TComponent* AOwner) {

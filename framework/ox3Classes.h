@@ -9,11 +9,51 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace lexoro {
+
+// A set of up to 32 enumeration values held as bits (bit n is value n). Bits at or above Size
+// are never set.
+template <typename E, unsigned Size>
+class TEnumSet {
+  static_assert(Size <= 32);
+
+ public:
+  static constexpr std::uint32_t kMask = Size == 32 ? 0xFFFFFFFFu : ((1u << Size) - 1u);
+
+  constexpr TEnumSet() = default;
+  constexpr TEnumSet(std::initializer_list<E> Values) {
+    for (E v : Values) Include(v);
+  }
+  [[nodiscard]] static constexpr TEnumSet FromValue(std::uint32_t Value) {
+    TEnumSet s;
+    s.FBits = Value & kMask;
+    return s;
+  }
+  [[nodiscard]] constexpr std::uint32_t Value() const { return FBits; }
+  [[nodiscard]] constexpr bool Contains(E V) const {
+    const auto n = static_cast<unsigned>(V);
+    return n < Size && (FBits & (1u << n)) != 0;
+  }
+  constexpr void Include(E V) {
+    const auto n = static_cast<unsigned>(V);
+    if (n < Size) FBits |= 1u << n;
+  }
+  constexpr void Exclude(E V) {
+    const auto n = static_cast<unsigned>(V);
+    if (n < Size) FBits &= ~(1u << n);
+  }
+  constexpr void Set(E V, bool On) { On ? Include(V) : Exclude(V); }
+  [[nodiscard]] constexpr bool Empty() const { return FBits == 0; }
+  friend constexpr bool operator==(TEnumSet A, TEnumSet B) { return A.FBits == B.FBits; }
+
+ private:
+  std::uint32_t FBits = 0;
+};
 
 // The type of every Sender.
 class TObject {
@@ -25,6 +65,28 @@ class TObject {
 };
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+// Listeners of one notification, each under a key (the listening object), called in the order
+// they were added. The list may change while it notifies: a listener removed meanwhile is not
+// called any more, one added meanwhile is called from the next notification on.
+class TNotifyList {
+ public:
+  // A key already present gets the new method and keeps its place.
+  void Add(const void* Key, TNotifyEvent Method);
+  void Remove(const void* Key);
+  void Notify(TObject* Sender);
+  [[nodiscard]] int Count() const;
+  [[nodiscard]] bool Contains(const void* Key) const;
+
+ private:
+  struct TEntry {
+    const void* Key;
+    TNotifyEvent Method;
+    bool Removed = false;
+  };
+  std::vector<TEntry> FEntries;
+  int FNotifying = 0;
+};
 
 enum class TOperation { opInsert, opRemove };
 

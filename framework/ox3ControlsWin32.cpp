@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <algorithm>
 #include <map>
 #include <unordered_map>
 #include <utility>
@@ -140,30 +141,95 @@ void TFont::SetSize(int Value) {
   Changed();
 }
 
+void TFont::SetStyle(TFontStyles Value) {
+  if (Value == FStyle) return;
+  FStyle = Value;
+  Changed();
+}
+
 void TFont::SetBold(bool Value) {
-  if (Value == FBold) return;
-  FBold = Value;
+  TFontStyles style = FStyle;
+  style.Set(fsBold, Value);
+  SetStyle(style);
+}
+
+void TFont::SetColor(TColor Value) {
+  if (Value == FColor) return;
+  FColor = Value;
+  Changed();
+}
+
+void TFont::SetCharset(std::uint8_t Value) {
+  if (Value == FCharset) return;
+  FCharset = Value;
   Changed();
 }
 
 void TFont::Assign(const TFont& Source) {
+  if (&Source == this || Source == *this) return;
   FName = Source.FName;
   FSize = Source.FSize;
-  FBold = Source.FBold;
+  FStyle = Source.FStyle;
+  FColor = Source.FColor;
+  FCharset = Source.FCharset;
   Changed();
+}
+
+namespace {
+int ScreenDpi() {
+  win32::TWindowDC screen(nullptr);
+  return screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
+}
+}  // namespace
+
+void TFont::AssignLogFont(const LOGFONTW& Font) {
+  const std::u16string name(reinterpret_cast<const char16_t*>(Font.lfFaceName));
+  const int height = Font.lfHeight < 0 ? -Font.lfHeight : Font.lfHeight;
+  TFontStyles style;
+  style.Set(fsBold, Font.lfWeight >= FW_BOLD);
+  style.Set(fsItalic, Font.lfItalic != 0);
+  style.Set(fsUnderline, Font.lfUnderline != 0);
+  style.Set(fsStrikeOut, Font.lfStrikeOut != 0);
+  FName = name;
+  FSize = height > 0 ? MulDiv(height, 72, ScreenDpi()) : FSize;
+  FStyle = style;
+  FCharset = Font.lfCharSet;
+  Changed();
+}
+
+SIZE TFont::TextExtent(const std::u16string& Text, int WrapWidth) {
+  SIZE size{0, 0};
+  win32::TWindowDC screen(nullptr);
+  if (!screen) return size;
+  win32::TSelectObject select(screen.Get(), Handle());
+  RECT rect{0, 0, WrapWidth > 0 ? WrapWidth : 0, 0};
+  const UINT format = DT_CALCRECT | DT_NOCLIP | (WrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE);
+  // An empty text still has the height of a line.
+  const std::u16string measured = Text.empty() ? std::u16string(u" ") : Text;
+  DrawTextW(screen.Get(), W(measured), static_cast<int>(measured.size()), &rect, format);
+  size.cx = Text.empty() ? 0 : rect.right - rect.left;
+  size.cy = rect.bottom - rect.top;
+  return size;
+}
+
+int TFont::LineHeight() {
+  win32::TWindowDC screen(nullptr);
+  if (!screen) return 0;
+  win32::TSelectObject select(screen.Get(), Handle());
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(screen.Get(), &metrics);
+  return metrics.tmHeight;
 }
 
 HFONT TFont::Handle() {
   if (!FHandle) {
-    int dpi = 96;
-    {
-      win32::TWindowDC screen(nullptr);
-      if (screen) dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-    }
     LOGFONTW font{};
-    font.lfHeight = -MulDiv(FSize, dpi, 72);
-    font.lfWeight = FBold ? FW_BOLD : FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfHeight = -MulDiv(FSize, ScreenDpi(), 72);
+    font.lfWeight = FStyle.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = FStyle.Contains(fsItalic);
+    font.lfUnderline = FStyle.Contains(fsUnderline);
+    font.lfStrikeOut = FStyle.Contains(fsStrikeOut);
+    font.lfCharSet = FCharset;
     font.lfQuality = DEFAULT_QUALITY;
     const std::size_t length = std::min<std::size_t>(FName.size(), LF_FACESIZE - 1);
     for (std::size_t i = 0; i < length; ++i) font.lfFaceName[i] = static_cast<wchar_t>(FName[i]);
@@ -176,6 +242,11 @@ void TFont::Changed() {
   // The old font stays alive until the listeners have moved to the new one.
   win32::TFontHandle previous = std::move(FHandle);
   if (FOnChange) FOnChange(this);
+}
+
+COLORREF ColorToRGB(TColor Color) {
+  if (Color & clSystemColor) return GetSysColor(static_cast<int>(Color & 0xFF));
+  return static_cast<COLORREF>(Color & 0xFFFFFF);
 }
 
 // ---- TControl ---------------------------------------------------------------------------------
@@ -204,16 +275,40 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 void TControl::SetVisible(bool Value) { FVisible = Value; }
 void TControl::SetEnabled(bool Value) { FEnabled = Value; }
 
+void TControl::SetAnchors(TAnchors Value) {
+  FAnchors = Value;
+  if (!FParent) return;
+  FAnchorRight = FParent->ClientWidth() - (FLeft + FWidth);
+  FAnchorBottom = FParent->ClientHeight() - (FTop + FHeight);
+}
+
+void TControl::ParentResized(int ClientWidth, int ClientHeight) {
+  const bool left = FAnchors.Contains(akLeft), right = FAnchors.Contains(akRight);
+  const bool top = FAnchors.Contains(akTop), bottom = FAnchors.Contains(akBottom);
+  if (!right && !bottom) return;
+  int x = FLeft, y = FTop, w = FWidth, h = FHeight;
+  if (right) {
+    if (left) w = std::max(0, ClientWidth - FAnchorRight - x);
+    else x = ClientWidth - FAnchorRight - w;
+  }
+  if (bottom) {
+    if (top) h = std::max(0, ClientHeight - FAnchorBottom - y);
+    else y = ClientHeight - FAnchorBottom - h;
+  }
+  SetBounds(x, y, w, h);
+}
+
 // ---- TWinControl ------------------------------------------------------------------------------
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
-  FFont.SetOnChange([this](TObject*) { FontChanged(); });
+  FFont.SetOnChange([this](TObject*) { OwnFontChanged(); });
 }
 
 TWinControl::~TWinControl() {
   Destroying();
   for (TControl* child : FControls) child->FParent = nullptr;
   FControls.clear();
+  FTabList.clear();
   ReleaseWindow();
 }
 
@@ -248,6 +343,7 @@ void TWinControl::RecreateWnd() {
 void TWinControl::SetParent(TWinControl* AParent) {
   if (AParent == FParent) return;
   TControl::SetParent(AParent);
+  if (FParentFont) TakeParentFont();
   if (FHandle) {
     if (AParent && AParent->HandleAllocated()) ::SetParent(FHandle, AParent->FHandle);
     else if (AParent || !FParentWindow) DestroyHandle();
@@ -290,6 +386,108 @@ void TWinControl::SetFocus() { ::SetFocus(Handle()); }
 
 bool TWinControl::Focused() const { return FHandle != nullptr && GetFocus() == FHandle; }
 
+bool TWinControl::CanFocus() const {
+  for (const TWinControl* c = this; c; c = c->FParent)
+    if (!c->Visible() || !c->Enabled()) return false;
+  return true;
+}
+
+void TWinControl::SetParentFont(bool Value) {
+  if (Value == FParentFont) return;
+  FParentFont = Value;
+  if (Value) TakeParentFont();
+}
+
+TFont* TWinControl::ParentFontSource() { return FParent ? &FParent->FFont : nullptr; }
+
+void TWinControl::TakeParentFont() {
+  TFont* source = ParentFontSource();
+  if (!source) return;
+  FTakingParentFont = true;
+  struct TDone {
+    bool& Flag;
+    ~TDone() { Flag = false; }
+  } done{FTakingParentFont};
+  FFont.Assign(*source);
+}
+
+void TWinControl::OwnFontChanged() {
+  // A font assigned by the program ends ParentFont; one taken from the parent does not.
+  if (!FTakingParentFont) FParentFont = false;
+  if (FHandle) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), TRUE);
+  FontChanged();
+  for (TControl* child : std::vector<TControl*>(FControls))
+    if (auto* windowed = dynamic_cast<TWinControl*>(child); windowed && windowed->FParentFont) windowed->TakeParentFont();
+}
+
+void TWinControl::FontChanged() {}
+
+int TWinControl::TabOrder() const {
+  if (!FParent) return -1;
+  const auto& list = FParent->FTabList;
+  const auto found = std::find(list.begin(), list.end(), this);
+  return found == list.end() ? -1 : static_cast<int>(found - list.begin());
+}
+
+void TWinControl::SetTabOrder(int Value) {
+  if (!FParent) return;
+  auto& list = FParent->FTabList;
+  std::erase(list, this);
+  const auto index = static_cast<std::size_t>(std::clamp(Value, 0, static_cast<int>(list.size())));
+  list.insert(list.begin() + static_cast<std::ptrdiff_t>(index), this);
+  FParent->UpdateTabOrder();
+}
+
+void TWinControl::SetTabStop(bool Value) {
+  FTabStop = Value;
+  if (!FHandle) return;
+  const auto style = GetWindowLongPtrW(FHandle, GWL_STYLE);
+  SetWindowLongPtrW(FHandle, GWL_STYLE, Value ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP)));
+}
+
+void TWinControl::UpdateTabOrder() {
+  // The first window in z-order is the first that Tab reaches.
+  for (TWinControl* child : FTabList)
+    if (child->FHandle)
+      SetWindowPos(child->FHandle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+int TWinControl::ClientWidth() {
+  if (FHandle) {
+    RECT rect{};
+    GetClientRect(FHandle, &rect);
+    return rect.right;
+  }
+  return FWidth;
+}
+
+int TWinControl::ClientHeight() {
+  if (FHandle) {
+    RECT rect{};
+    GetClientRect(FHandle, &rect);
+    return rect.bottom;
+  }
+  return FHeight;
+}
+
+RECT TWinControl::ScreenRect() {
+  RECT rect{};
+  GetWindowRect(Handle(), &rect);
+  return rect;
+}
+
+void TWinControl::ChildFocused(TWinControl* Child) {
+  if (FParent) FParent->ChildFocused(Child);
+}
+
+TShiftState TWinControl::KeyShiftState() {
+  TShiftState shift;
+  shift.Set(ssShift, GetKeyState(VK_SHIFT) < 0);
+  shift.Set(ssCtrl, GetKeyState(VK_CONTROL) < 0);
+  shift.Set(ssAlt, GetKeyState(VK_MENU) < 0);
+  return shift;
+}
+
 LRESULT TWinControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
   return SendMessageW(Handle(), Msg, WParam, LParam);
 }
@@ -299,11 +497,22 @@ TWinControl* TWinControl::FindControl(HWND Window) {
   return BoundControl(Window);
 }
 
+namespace {
+// Control ids of child windows: unique within the thread, clear of IDOK ... IDCONTINUE.
+int NextControlId() {
+  thread_local int next = 1000;
+  if (next >= 0x7FFF) next = 1000;
+  return next++;
+}
+}  // namespace
+
 void TWinControl::CreateParams(TCreateParams& Params) {
   Params.Caption = FText;
   Params.Style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
   if (FVisible) Params.Style |= WS_VISIBLE;
   if (!FEnabled) Params.Style |= WS_DISABLED;
+  if (FTabStop) Params.Style |= WS_TABSTOP;
+  Params.Id = NextControlId();
   Params.X = FLeft;
   Params.Y = FTop;
   Params.Width = FWidth;
@@ -323,15 +532,16 @@ void TWinControl::CreateHandle() {
   if (!FHandle) throw EWindowError("Error creating window of class " + text::Utf16ToUtf8(params.WinClassName));
   FText.clear();
   InitializeWindow();
-  for (TControl* child : std::vector<TControl*>(FControls))
-    if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->CreateHandle();
-  if (FOnHandleChanged) FOnHandleChanged(this);
+  // Children are created in tab order, which is then their z-order.
+  for (TWinControl* child : std::vector<TWinControl*>(FTabList)) child->CreateHandle();
+  FOnHandleChanged.Notify(this);
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
   TWinControl* previous = std::exchange(gCreatingControl, this);
+  const HMENU id = (Params.Style & WS_CHILD) != 0 ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(Params.Id)) : nullptr;
   HWND window = CreateWindowExW(Params.ExStyle, W(Params.WinClassName), W(Params.Caption), Params.Style, Params.X,
-                                Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr,
+                                Params.Y, Params.Width, Params.Height, Params.WndParent, id,
                                 GetModuleHandleW(nullptr), nullptr);
   gCreatingControl = previous;
   if (window && !FHandle) Bind(window);
@@ -348,8 +558,112 @@ void TWinControl::DestroyHandle() {
   FHandle = nullptr;
 }
 
-LRESULT TWinControl::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
+bool TWinControl::ReflectNotification(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& Result) {
+  TWinControl* child = nullptr;
   switch (Msg) {
+    case WM_COMMAND:
+      child = LParam ? FindControl(reinterpret_cast<HWND>(LParam)) : nullptr;
+      if (child && child != this && child->CNCommand(HIWORD(WParam))) {
+        Result = 0;
+        return true;
+      }
+      return false;
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(LParam);
+      child = header ? FindControl(header->hwndFrom) : nullptr;
+      return child && child != this && child->CNNotify(*header, Result);
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN: {
+      child = FindControl(reinterpret_cast<HWND>(LParam));
+      if (!child || child == this) return false;
+      const HBRUSH brush = child->CNCtlColor(reinterpret_cast<HDC>(WParam));
+      if (!brush) return false;
+      Result = reinterpret_cast<LRESULT>(brush);
+      return true;
+    }
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(LParam);
+      child = item && item->CtlType != ODT_MENU ? FindControl(item->hwndItem) : nullptr;
+      if (!child || !child->CNDrawItem(*item)) return false;
+      Result = TRUE;
+      return true;
+    }
+    case WM_MEASUREITEM: {
+      auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(LParam);
+      child = item && item->CtlType != ODT_MENU ? FindControl(GetDlgItem(FHandle, static_cast<int>(item->CtlID))) : nullptr;
+      if (!child || !child->CNMeasureItem(*item)) return false;
+      Result = TRUE;
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+bool TWinControl::HandleKeyAndMouse(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  switch (Msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (OnKeyDown) {
+        auto key = static_cast<std::uint16_t>(WParam);
+        OnKeyDown(this, key, KeyShiftState());
+        return key == 0;  // a handler that clears the key swallows it
+      }
+      return false;
+    case WM_CHAR:
+      if (OnKeyPress) {
+        auto ch = static_cast<char16_t>(WParam);
+        OnKeyPress(this, ch);
+        if (ch == 0) return true;
+        if (ch != static_cast<char16_t>(WParam)) {
+          DefaultHandler(Msg, ch, LParam);
+          return true;
+        }
+      }
+      return false;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP: {
+      const bool down = Msg == WM_LBUTTONDOWN || Msg == WM_RBUTTONDOWN;
+      const TMouseEvent& event = down ? OnMouseDown : OnMouseUp;
+      if (event) {
+        const auto button = (Msg == WM_LBUTTONDOWN || Msg == WM_LBUTTONUP) ? TMouseButton::mbLeft : TMouseButton::mbRight;
+        event(this, button, KeyShiftState(), static_cast<short>(LOWORD(LParam)), static_cast<short>(HIWORD(LParam)));
+      }
+      return false;
+    }
+    default:
+      return false;
+  }
+}
+
+LRESULT TWinControl::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  LRESULT reflected = 0;
+  if (ReflectNotification(Msg, WParam, LParam, reflected)) return reflected;
+  if (HandleKeyAndMouse(Msg, WParam, LParam)) return 0;
+  switch (Msg) {
+    case WM_SETFOCUS: {
+      const LRESULT result = DefaultHandler(Msg, WParam, LParam);
+      ChildFocused(this);
+      if (OnEnter) OnEnter(this);
+      return result;
+    }
+    case WM_KILLFOCUS: {
+      const LRESULT result = DefaultHandler(Msg, WParam, LParam);
+      if (OnExit) OnExit(this);
+      return result;
+    }
+    case WM_SIZE: {
+      const LRESULT result = DefaultHandler(Msg, WParam, LParam);
+      if (WParam != SIZE_MINIMIZED)
+        for (TControl* child : std::vector<TControl*>(FControls))
+          child->ParentResized(LOWORD(LParam), HIWORD(LParam));
+      return result;
+    }
     case WM_DESTROY:
       // The text survives the window, so that a re-created window shows it again.
       if (!IsDestroying()) FText = ReadWindowText(FHandle, FDefWndProc);
@@ -385,13 +699,17 @@ void TWinControl::Bind(HWND Window) {
 void TWinControl::Unbind() {
   HWND window = std::exchange(FHandle, nullptr);
   if (window) BoundControls().erase(window);
-  if (!IsDestroying() && FOnHandleChanged) FOnHandleChanged(this);
+  if (!IsDestroying()) FOnHandleChanged.Notify(this);
 }
 
-void TWinControl::InsertControl(TControl* AControl) { FControls.push_back(AControl); }
+void TWinControl::InsertControl(TControl* AControl) {
+  FControls.push_back(AControl);
+  if (auto* windowed = dynamic_cast<TWinControl*>(AControl)) FTabList.push_back(windowed);
+}
 
 void TWinControl::RemoveControl(TControl* AControl) {
   std::erase(FControls, AControl);
+  std::erase_if(FTabList, [AControl](TWinControl* c) { return static_cast<TControl*>(c) == AControl; });
 }
 
 void TWinControl::UpdateBoundsFromWindow() {
@@ -400,15 +718,13 @@ void TWinControl::UpdateBoundsFromWindow() {
   if (!GetWindowRect(FHandle, &rect)) return;
   if ((GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_CHILD) != 0) {
     if (HWND parent = GetParent(FHandle)) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    // In a right-to-left parent the mapped rectangle comes with its sides exchanged.
+    if (rect.left > rect.right) std::swap(rect.left, rect.right);
   }
   FLeft = rect.left;
   FTop = rect.top;
   FWidth = rect.right - rect.left;
   FHeight = rect.bottom - rect.top;
-}
-
-void TWinControl::FontChanged() {
-  if (FHandle) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), TRUE);
 }
 
 // ---- Edits ------------------------------------------------------------------------------------

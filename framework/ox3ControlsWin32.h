@@ -8,6 +8,11 @@
 // its window from WM_NCCREATE on. The object is bound to its window through a table of the GUI
 // thread and detached at WM_NCDESTROY; every window procedure is an exception firewall that hands what
 // it catches to Application().HandleException and answers 0.
+//
+// The notifications a child sends its parent window (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*,
+// WM_DRAWITEM, WM_MEASUREITEM) are handed back to the child's own object (its CN... handlers),
+// which raises its events; a parent need not know its children's kinds. Children get control
+// ids of their own; their windows stand in tab order (the z-order of the siblings).
 #pragma once
 
 #include <windows.h>
@@ -38,6 +43,34 @@ class EWindowError : public std::runtime_error {
 
 class TWinControl;
 
+// Text styles of a font.
+enum TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+using TFontStyles = TEnumSet<TFontStyle, 4>;
+
+// A colour: an RGB value (0x00BBGGRR) or, with clSystemColor set, a system colour index.
+using TColor = std::uint32_t;
+inline constexpr TColor clSystemColor = 0x80000000u;
+inline constexpr TColor clWindowText = clSystemColor | COLOR_WINDOWTEXT;
+inline constexpr TColor clBtnFace = clSystemColor | COLOR_BTNFACE;
+inline constexpr TColor clWindow = clSystemColor | COLOR_WINDOW;
+inline constexpr TColor clGrayText = clSystemColor | COLOR_GRAYTEXT;
+inline constexpr TColor clHotLight = clSystemColor | COLOR_HOTLIGHT;
+inline constexpr TColor clRed = 0x0000FFu;
+[[nodiscard]] COLORREF ColorToRGB(TColor Color);
+
+// Which edges of its parent a control keeps its distance to when the parent is resized.
+enum TAnchorKind : std::uint8_t { akLeft, akTop, akRight, akBottom };
+using TAnchors = TEnumSet<TAnchorKind, 4>;
+
+// Keys held with a key or mouse event.
+enum TShiftStateKind : std::uint8_t { ssShift, ssAlt, ssCtrl };
+using TShiftState = TEnumSet<TShiftStateKind, 3>;
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+
+using TKeyEvent = std::function<void(TObject* Sender, std::uint16_t& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(TObject* Sender, char16_t& Key)>;
+using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+
 // What CreateWindowHandle needs to create the window.
 struct TCreateParams {
   std::u16string Caption;
@@ -53,9 +86,12 @@ struct TCreateParams {
   std::u16string WinClassName;
   std::u16string BaseClassName;
   UINT ClassStyle = CS_DBLCLKS;
+  // The control id of a child window.
+  int Id = 0;
 };
 
-// A font description and the GDI font made from it on demand.
+// A font description and the GDI font made from it on demand. Assign copies the attributes of
+// another font (never the other font's handle or change handler).
 class TFont : public TObject {
  public:
   TFont() = default;
@@ -64,11 +100,30 @@ class TFont : public TObject {
   // Size in points (at the screen's resolution).
   [[nodiscard]] int Size() const { return FSize; }
   void SetSize(int Value);
-  [[nodiscard]] bool Bold() const { return FBold; }
+  [[nodiscard]] TFontStyles Style() const { return FStyle; }
+  void SetStyle(TFontStyles Value);
+  [[nodiscard]] bool Bold() const { return FStyle.Contains(fsBold); }
   void SetBold(bool Value);
+  [[nodiscard]] TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
+  // The character set asked of the font mapper (DEFAULT_CHARSET: the system's choice).
+  [[nodiscard]] std::uint8_t Charset() const { return FCharset; }
+  void SetCharset(std::uint8_t Value);
   void Assign(const TFont& Source);
+  // Takes the attributes of a LOGFONTW (a font the system describes).
+  void AssignLogFont(const LOGFONTW& Font);
+  friend bool operator==(const TFont& A, const TFont& B) {
+    return A.FName == B.FName && A.FSize == B.FSize && A.FStyle == B.FStyle && A.FColor == B.FColor &&
+           A.FCharset == B.FCharset;
+  }
   // The GDI font; owned by this object and valid until the next change.
   [[nodiscard]] HFONT Handle();
+  // Width and height of Text drawn in this font on one line ("&" marks an accelerator and takes
+  // no room, "&&" is one ampersand); with WrapWidth > 0, of Text broken into lines at words to
+  // fit that width.
+  [[nodiscard]] SIZE TextExtent(const std::u16string& Text, int WrapWidth = 0);
+  // Height of one line of text in this font.
+  [[nodiscard]] int LineHeight();
   [[nodiscard]] const TNotifyEvent& OnChange() const { return FOnChange; }
   void SetOnChange(TNotifyEvent Event) { FOnChange = std::move(Event); }
 
@@ -77,7 +132,9 @@ class TFont : public TObject {
 
   std::u16string FName = u"Tahoma";
   int FSize = 8;
-  bool FBold = false;
+  TFontStyles FStyle;
+  TColor FColor = clWindowText;
+  std::uint8_t FCharset = DEFAULT_CHARSET;
   win32::TFontHandle FHandle;
   TNotifyEvent FOnChange;
 };
@@ -112,7 +169,15 @@ class TControl : public TComponent {
   [[nodiscard]] std::intptr_t HelpContext() const { return FHelpContext; }
   void SetHelpContext(std::intptr_t Value) { FHelpContext = Value; }
 
+  // Edges of the parent the control follows when the parent is resized; the distances are
+  // taken when the anchors are set.
+  [[nodiscard]] TAnchors Anchors() const { return FAnchors; }
+  void SetAnchors(TAnchors Value);
+
  protected:
+  // The parent's client area changed size.
+  void ParentResized(int ClientWidth, int ClientHeight);
+
   TWinControl* FParent = nullptr;
   int FLeft = 0;
   int FTop = 0;
@@ -122,6 +187,9 @@ class TControl : public TComponent {
   bool FEnabled = true;
   std::u16string FText;
   std::intptr_t FHelpContext = 0;
+  TAnchors FAnchors{akLeft, akTop};
+  int FAnchorRight = 0;   // distance to the parent's right edge when the anchors were set
+  int FAnchorBottom = 0;  // distance to its bottom edge
 
  private:
   friend class TWinControl;
@@ -152,10 +220,41 @@ class TWinControl : public TControl {
 
   void SetFocus();
   [[nodiscard]] bool Focused() const;
+  // Visible and enabled, with every parent.
+  [[nodiscard]] bool CanFocus() const;
+  // The font; assigning to it (or any attribute) ends ParentFont.
   [[nodiscard]] TFont& Font() { return FFont; }
+  // The control takes its parent's font and follows its changes (true by default; a form takes
+  // the font of the form that owns it, or the system's message font).
+  [[nodiscard]] bool ParentFont() const { return FParentFont; }
+  void SetParentFont(bool Value);
+
+  // Place among the windowed children of the parent that Tab walks through; TabStop: Tab stops
+  // here at all.
+  [[nodiscard]] int TabOrder() const;
+  void SetTabOrder(int Value);
+  [[nodiscard]] bool TabStop() const { return FTabStop; }
+  void SetTabStop(bool Value);
 
   [[nodiscard]] int ControlCount() const { return static_cast<int>(FControls.size()); }
   [[nodiscard]] TControl* Controls(int Index) const { return FControls.at(static_cast<std::size_t>(Index)); }
+
+  // Size of the client area (from the window, or from the bounds before there is one).
+  [[nodiscard]] virtual int ClientWidth();
+  [[nodiscard]] virtual int ClientHeight();
+  // The control's rectangle on the screen.
+  [[nodiscard]] RECT ScreenRect();
+
+  // Width the caption needs in the control's font, with the room the control's own drawing
+  // takes around it (0 for controls without a caption); compared with Width by layouts.
+  [[nodiscard]] virtual int CaptionWidth() { return 0; }
+
+  // Controls whose captions carry accelerators (labels, buttons, group boxes) answer true and
+  // act on their letter in AcceleratorPressed.
+  [[nodiscard]] virtual bool HasAccelerator() const { return false; }
+  virtual void AcceleratorPressed() {}
+  // Ctrl+Tab inside the control: a page control turns a page and answers true.
+  virtual bool CtrlTabPressed(bool Backward) { return false; }
 
   // Sends a message to the window (created if needed).
   LRESULT Perform(UINT Msg, WPARAM WParam, LPARAM LParam);
@@ -163,11 +262,35 @@ class TWinControl : public TControl {
   // The control whose window this is, if any.
   [[nodiscard]] static TWinControl* FindControl(HWND Window);
 
-  // Told after the window was created or destroyed (the live-spelling parts re-attach).
-  [[nodiscard]] const TNotifyEvent& OnHandleChanged() const { return FOnHandleChanged; }
-  void SetOnHandleChanged(TNotifyEvent Event) { FOnHandleChanged = std::move(Event); }
+  // Told after the window was created or destroyed (the live-spelling parts re-attach); any
+  // number of listeners, each under a key of its own.
+  [[nodiscard]] TNotifyList& OnHandleChanged() { return FOnHandleChanged; }
+
+  TKeyEvent OnKeyDown;
+  TKeyPressEvent OnKeyPress;
+  TNotifyEvent OnEnter;  // the control received the focus
+  TNotifyEvent OnExit;   // the control lost the focus
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
 
  protected:
+  // Notifications the child sent its parent, handed back to the child; true when handled.
+  virtual bool CNCommand(WORD Code) { return false; }
+  virtual bool CNNotify(NMHDR& Header, LRESULT& Result) { return false; }
+  // The brush for the child's background (null: the system's default), colours set in DC.
+  virtual HBRUSH CNCtlColor(HDC DC) { return nullptr; }
+  virtual bool CNDrawItem(DRAWITEMSTRUCT& Item) { return false; }
+  virtual bool CNMeasureItem(MEASUREITEMSTRUCT& Item) { return false; }
+  // A windowed control inside this one received the focus (forms remember it).
+  virtual void ChildFocused(TWinControl* Child);
+  // The font changed (by the program or from the parent); the window has the new one.
+  virtual void FontChanged();
+  // ParentFont: the font to follow (null: none).
+  [[nodiscard]] virtual TFont* ParentFontSource();
+  // Puts the windows of the windowed children in tab order.
+  void UpdateTabOrder();
+  [[nodiscard]] static TShiftState KeyShiftState();
+
   virtual void CreateParams(TCreateParams& Params);
   // Creates the window (if there is none) and the windows of the children.
   virtual void CreateHandle();
@@ -193,16 +316,25 @@ class TWinControl : public TControl {
   void InsertControl(TControl* AControl);
   void RemoveControl(TControl* AControl);
   void UpdateBoundsFromWindow();
-  void FontChanged();
+  void OwnFontChanged();
+  // Takes the parent font again (ParentFont) and passes it on to the children that follow.
+  void TakeParentFont();
+  // Reflects a parent's notification to the child it came from; true when the child handled it.
+  bool ReflectNotification(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& Result);
+  bool HandleKeyAndMouse(UINT Msg, WPARAM WParam, LPARAM LParam);
 
   HWND FParentWindow = nullptr;
   WNDPROC FDefWndProc = nullptr;
   std::vector<TControl*> FControls;  // not owned
+  std::vector<TWinControl*> FTabList;  // the windowed children in tab order
   TFont FFont;
-  bool FDestroyingHandle = false;
-  TNotifyEvent FOnHandleChanged;
+  bool FParentFont = true;
+  bool FTakingParentFont = false;
+  bool FTabStop = false;
+  TNotifyList FOnHandleChanged;
 
   friend class TControl;
+  friend class TForm;
 };
 
 // The common part of the edit, memo and rich-edit controls.

@@ -1,5 +1,12 @@
 // Top-level windows: forms with show, hide, activate and close handlers, a modal loop of the
 // framework's own that ends when ModalResult is set, and deferred destruction (Release).
+//
+// Forms are dialogs to the keyboard in every message loop of the application: Tab and
+// Shift+Tab walk the tab order, Enter clicks the default button (or the focused push button),
+// Esc the cancel button, Alt+letter (or the letter alone where the focused control takes no
+// characters) the control whose caption marks that letter, Ctrl+Tab turns the pages of the page
+// control that holds the focus, and F1 asks for help on the focused control's help context.
+// A form remembers its focused control and gives it the focus back when it is activated.
 #pragma once
 
 #include <windows.h>
@@ -26,6 +33,24 @@ using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
 enum class TFormBorderStyle { bsSizeable, bsDialog, bsToolWindow };
+// Where a form is placed when it is first shown.
+enum class TPosition { poDesigned, poDefault, poScreenCenter, poDesktopCenter, poOwnerFormCenter };
+enum class TFormStyle { fsNormal, fsStayOnTop };
+enum class TBiDiMode { bdLeftToRight, bdRightToLeft };
+
+class TButton;
+
+// A monitor's whole rectangle and its work area (without task bars), in screen coordinates.
+struct TMonitorRects {
+  RECT Monitor;
+  RECT WorkArea;
+};
+// The monitor that holds most of Rect (the nearest when none does).
+[[nodiscard]] TMonitorRects MonitorRectsOf(const RECT& Rect);
+// The rectangle that spans every monitor.
+[[nodiscard]] RECT DesktopRect();
+// The mouse pointer's position on the screen.
+[[nodiscard]] POINT CursorPos();
 
 class TForm : public TWinControl {
  public:
@@ -37,6 +62,32 @@ class TForm : public TWinControl {
   void SetCaption(const std::u16string& Value) { SetText(Value); }
   [[nodiscard]] TFormBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TFormBorderStyle Value);
+  [[nodiscard]] TPosition Position() const { return FPosition; }
+  void SetPosition(TPosition Value) { FPosition = Value; }
+  [[nodiscard]] TFormStyle FormStyle() const { return FFormStyle; }
+  void SetFormStyle(TFormStyle Value);
+  // Right to left mirrors the whole form: its controls are laid out from the right edge.
+  [[nodiscard]] TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode Value);
+
+  // The client area's size; setting it sizes the window around it.
+  int ClientWidth() override;
+  int ClientHeight() override;
+  void SetClientWidth(int Value);
+  void SetClientHeight(int Value);
+
+  // The control that has the focus while the form is active (given it back on activation).
+  [[nodiscard]] TWinControl* ActiveControl() const { return FActiveControl; }
+  void SetActiveControl(TWinControl* Control);
+  // The buttons Enter and Esc click (the first visible one marked Default / Cancel).
+  [[nodiscard]] TButton* DefaultButton();
+  [[nodiscard]] TButton* CancelButton();
+  // The button Enter clicks now: the focused push button, else the default button.
+  [[nodiscard]] TButton* CurrentDefaultButton();
+  // Gives the button Enter would click the default look, and takes it from the others.
+  void UpdateDefaultButton();
+  // The key handling of the forms, applied to a message of the loop (MSG*); true when handled.
+  static bool IsDialogKeyMessage(void* NativeMessage);
 
   void Show();
   void Hide();
@@ -58,6 +109,8 @@ class TForm : public TWinControl {
 
   [[nodiscard]] const std::u16string& HelpFile() const { return FHelpFile; }
   void SetHelpFile(const std::u16string& Value) { FHelpFile = Value; }
+  // Help on the help context of Control or its nearest parent that has one (else the form's).
+  bool ShowHelp(TWinControl* Control);
 
   [[nodiscard]] const TNotifyEvent& OnShow() const { return FOnShow; }
   void SetOnShow(TNotifyEvent Event) { FOnShow = std::move(Event); }
@@ -74,14 +127,38 @@ class TForm : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& Params) override;
+  void InitializeWindow() override;
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
   virtual void DoShow();
   virtual void DoHide();
   virtual void Activate();
   virtual void Deactivate();
+  void ChildFocused(TWinControl* Child) override;
+  TFont* ParentFontSource() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  // The form that owns this one (its owner window), if any.
+  [[nodiscard]] TForm* OwnerForm() const;
 
  private:
+  // Places the form by Position before it is first shown.
+  void ApplyPosition();
+  // Alt+letter: the control whose caption marks Ch; true when one took it.
+  bool DialogChar(char16_t Ch);
+  // Ctrl+Tab: the innermost page control around the focus turns a page.
+  bool CtrlTab(bool Backward);
+  void FocusFirstControl();
+  // Window size for a client size, by the window's styles.
+  SIZE WindowSizeFor(int ClientWidth, int ClientHeight);
+
   TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
+  TPosition FPosition = TPosition::poDesigned;
+  TFormStyle FFormStyle = TFormStyle::fsNormal;
+  TBiDiMode FBiDiMode = TBiDiMode::bdLeftToRight;
+  bool FPositioned = false;
+  // The client size asked for, made exact once the window exists (-1: none asked).
+  int FWantedClientWidth = -1;
+  int FWantedClientHeight = -1;
+  TWinControl* FActiveControl = nullptr;
   bool FModal = false;
   TModalResult FModalResult = mrNone;
   std::u16string FHelpFile;

@@ -246,7 +246,14 @@ class TConfigStore {
 // Takes one message of the GUI thread's queue and dispatches it; false when the queue was
 // empty. Quit is set (and nothing dispatched) when the message was the quit message. POSIX has
 // no message queue: always false.
-[[nodiscard]] bool DispatchOneMessage(bool& Quit);
+// Filter, when given, sees each message first (the native MSG on Windows) and answers true when
+// it handled the message itself, which is then not dispatched (dialog keys of forms).
+using TMessageFilter = std::function<bool(void* NativeMessage)>;
+[[nodiscard]] bool DispatchOneMessage(bool& Quit, const TMessageFilter& Filter = nullptr);
+// Posts the quit message to the GUI thread's queue, which ends its message loop (POSIX: nothing).
+void PostQuitMessage();
+// Takes a quit message that is waiting out of the queue again (POSIX: nothing).
+void DiscardQuitMessage();
 // Blocks until the GUI thread's queue has a message (POSIX: returns at once).
 void WaitForMessage();
 // Shows the wait (hourglass) cursor, or the arrow again (POSIX: nothing).

@@ -599,10 +599,14 @@ std::optional<std::u16string> ReadRegistryString(TRegistryRoot, const std::u16st
 
 // ---- Application message loop and user prompts ----------------------------------------------
 
-bool DispatchOneMessage(bool& Quit) {
+bool DispatchOneMessage(bool& Quit, const TMessageFilter&) {
   Quit = false;
   return false;
 }
+
+void PostQuitMessage() {}
+
+void DiscardQuitMessage() {}
 
 void WaitForMessage() {}
 

@@ -513,7 +513,7 @@ std::optional<std::u16string> ReadRegistryString(TRegistryRoot root, const std::
 
 // ---- Application message loop and user prompts ----------------------------------------------
 
-bool DispatchOneMessage(bool& Quit) {
+bool DispatchOneMessage(bool& Quit, const TMessageFilter& Filter) {
   Quit = false;
   MSG message;
   if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) return false;
@@ -521,9 +521,18 @@ bool DispatchOneMessage(bool& Quit) {
     Quit = true;
     return true;
   }
+  if (Filter && Filter(&message)) return true;
   TranslateMessage(&message);
   DispatchMessageW(&message);
   return true;
+}
+
+void PostQuitMessage() { ::PostQuitMessage(0); }
+
+void DiscardQuitMessage() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
 }
 
 void WaitForMessage() { WaitMessage(); }

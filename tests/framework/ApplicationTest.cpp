@@ -1,5 +1,9 @@
 // The application object's portable side: the replaceable entry point for message boxes and
 // help, and the exception handler that window procedures report to.
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -119,6 +123,33 @@ TEST(Application, CursorAndTermination) {
   Application().ProcessMessages();
   EXPECT_FALSE(Application().Terminated());
 }
+
+#if defined(_WIN32)
+TEST(Application, RunServesIdleTimeUntilTerminated) {
+  int idle = 0;
+  Application().SetOnIdle([&](TObject*, bool& Done) {
+    ++idle;
+    Done = idle % 3 == 0;  // twice more at once, then the loop waits
+    if (idle == 6) Application().Terminate();  // the quit message it posts ends the wait
+    else if (Done) PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);  // something to wake it
+  });
+  Application().Run();
+  EXPECT_EQ(idle, 6);
+  EXPECT_TRUE(Application().Terminated());
+  Application().SetOnIdle(nullptr);
+  Application().ResetTerminated();
+  // The quit message is gone with the reset: the loop runs again.
+  bool ran = false;
+  Application().SetOnIdle([&](TObject*, bool&) {
+    ran = true;
+    Application().Terminate();
+  });
+  Application().Run();
+  EXPECT_TRUE(ran);
+  Application().SetOnIdle(nullptr);
+  Application().ResetTerminated();
+}
+#endif
 
 }  // namespace
 }  // namespace lexoro

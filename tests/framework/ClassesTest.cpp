@@ -119,5 +119,28 @@ TEST(StringList, AssignCopiesStringsNotSettings) {
   EXPECT_EQ(TStringList({u"a", u"b"}).Text(), u"a\r\nb\r\n");
 }
 
+TEST(NotifyList, ListenersMayLeaveAndJoinWhileTheListNotifies) {
+  TNotifyList list;
+  std::vector<std::string> calls;
+  int a = 0, b = 0, c = 0, d = 0;
+  list.Add(&a, [&](TObject*) {
+    calls.push_back("a");
+    list.Remove(&b);  // b leaves before its turn: not called
+    list.Add(&d, [&](TObject*) { calls.push_back("d"); });  // joins: from the next round on
+  });
+  list.Add(&b, [&](TObject*) { calls.push_back("b"); });
+  list.Add(&c, [&](TObject*) { calls.push_back("c"); });
+  list.Notify(nullptr);
+  EXPECT_EQ(calls, (std::vector<std::string>{"a", "c"}));
+  EXPECT_EQ(list.Count(), 3);
+  EXPECT_FALSE(list.Contains(&b));
+
+  calls.clear();
+  list.Add(&c, [&](TObject*) { calls.push_back("c2"); });  // a key present keeps its place
+  list.Remove(&a);
+  list.Notify(nullptr);
+  EXPECT_EQ(calls, (std::vector<std::string>{"c2", "d"}));
+}
+
 }  // namespace
 }  // namespace lexoro

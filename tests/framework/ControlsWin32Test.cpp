@@ -88,7 +88,7 @@ TEST(WinControl, RecreatedWindowKeepsTextAndChildrenAndTellsListeners) {
   memo->SetText(u"line one\r\nline two");
   HWND first = memo->Handle();
   int changes = 0;
-  memo->SetOnHandleChanged([&](TObject*) { ++changes; });
+  memo->OnHandleChanged().Add(&changes, [&](TObject*) { ++changes; });
 
   memo->SetWordWrap(false);  // a style the window only takes at birth
   HWND second = memo->Handle();
@@ -189,7 +189,7 @@ TEST(WinControl, HandleListenerFailingAsTheWindowGoesIsReportedAndTheObjectLetsG
   auto* memo = new TMemo(&form);
   memo->SetParent(&form);
   HWND first = memo->Handle();
-  memo->SetOnHandleChanged([&](TObject*) {
+  memo->OnHandleChanged().Add(&caught, [&](TObject*) {
     if (!memo->HandleAllocated()) throw std::runtime_error("listener failed");
   });
   EXPECT_NO_THROW(memo->RecreateWnd());

@@ -135,6 +135,18 @@ TEST(Form, ActivationIsReported) {
   EXPECT_EQ(events.back(), "first+");
 }
 
+TEST(Form, ClosingTheMainFormEndsTheApplicationsLoop) {
+  TForm main(nullptr);
+  main.Show();
+  Application().SetMainForm(&main);
+  PostMessageW(main.Handle(), WM_CLOSE, 0, 0);
+  Application().Run();
+  EXPECT_TRUE(Application().Terminated());
+  EXPECT_FALSE(main.Visible());
+  Application().ResetTerminated();
+  Application().SetMainForm(nullptr);
+}
+
 TEST(Form, RealMessageBoxCanBeAnsweredFromATimer) {
   // The default entry point shows the system's box; it runs its own loop, in which the timer
   // finds the box and answers No.

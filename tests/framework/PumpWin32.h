@@ -1,10 +1,12 @@
-// Shared by the Windows framework tests: runs the message loop until a condition holds.
+// Shared by the Windows framework tests: runs the message loop until a condition holds, and
+// types keys the way the keyboard would deliver them to the focused window.
 #pragma once
 
 #include <windows.h>
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 
 #include "lexoro/framework/ox3Application.h"
 
@@ -19,6 +21,39 @@ inline bool PumpUntil(const std::function<bool()>& Done, int TimeoutMs = 3000) {
     if (!Done()) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
   return true;
+}
+
+// Holds modifier keys down (in the thread's keyboard state) for the guard's life.
+class TKeysDown {
+ public:
+  TKeysDown(std::initializer_list<int> Keys) {
+    GetKeyboardState(FSaved);
+    BYTE state[256];
+    GetKeyboardState(state);
+    for (int key : Keys) state[key] |= 0x80;
+    SetKeyboardState(state);
+  }
+  ~TKeysDown() { SetKeyboardState(FSaved); }
+  TKeysDown(const TKeysDown&) = delete;
+  TKeysDown& operator=(const TKeysDown&) = delete;
+
+ private:
+  BYTE FSaved[256];
+};
+
+// A key pressed and released in the focused window, handled by the application's loop as the
+// keyboard's would be (the loop's translation makes the characters of keys that type).
+inline void PressKey(UINT Key) {
+  HWND focus = GetFocus();
+  PostMessageW(focus, WM_KEYDOWN, Key, 1);
+  PostMessageW(focus, WM_KEYUP, Key, 0xC0000001);
+  Application().ProcessMessages();
+}
+
+// Alt+Letter in the focused window.
+inline void PressAlt(wchar_t Letter) {
+  PostMessageW(GetFocus(), WM_SYSCHAR, Letter, 1 | (1 << 29));
+  Application().ProcessMessages();
 }
 
 }  // namespace lexoro::test
