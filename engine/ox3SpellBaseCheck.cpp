@@ -6,7 +6,7 @@
 #include <chrono>
 #include <string>
 
-#include "lexoro/dialogs/ox3SpellLanguages.h"
+#include "lexoro/languages/ox3SpellLanguages.h"
 #include "lexoro/engine/ox3Configuration.h"
 #include "lexoro/engine/ox3SpellBase.h"
 #include "lexoro/framework/ox3Application.h"
