@@ -6,6 +6,7 @@
 #include <string>
 
 #include "lexoro/dictionaries/ox3Util.h"
+#include "lexoro/dictionaries/ox3UtilWin32.h"
 #include "lexoro/platform/ox3Platform.h"
 #include "tests/support/TestSupport.h"
 
