@@ -33,6 +33,13 @@ TEST(UtilWin32, RichEditProbeTellsRichEditsFromPlainEdits) {
   DestroyWindow(button);
 }
 
+TEST(UtilWin32, FoldersOfDrivePathsKeepTheDriveRoot) {
+  EXPECT_EQ(FolderOfPath(u"C:\\a\\b.cfg"), u"C:\\a");
+  EXPECT_EQ(FolderOfPath(u"C:/a/b.cfg"), u"C:/a");
+  EXPECT_EQ(FolderOfPath(u"C:\\b.cfg"), u"C:\\");
+  EXPECT_EQ(FolderOfPath(u"C:b.cfg"), u"");
+}
+
 TEST(UtilWin32, FileVersionComesFromTheVersionResource) {
   std::uint32_t high = 0, low = 0;
   ASSERT_TRUE(GetFileVersion(SystemFile(L"riched20.dll"), high, low));
