@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "lexoro/framework/ox3GdiWin32.h"
 #include "lexoro/platform/win32/ox3Handles.h"
 
 namespace lexoro::win32 {
@@ -36,7 +35,7 @@ TEST(Handles, FindAndModuleHandlesAreReleasedByTheirLastOwner) {
   EXPECT_EQ(GetModuleHandleW(L"msimg32.dll"), nullptr);
 }
 
-TEST(Handles, GdiObjectsAndMemoryDCsAreDeletedOnceAndMoveFreely) {
+TEST(Handles, GdiObjectsAreDeletedOnceAndMoveFreely) {
   HFONT raw = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
   {
     TFontHandle font(raw);
@@ -45,27 +44,6 @@ TEST(Handles, GdiObjectsAndMemoryDCsAreDeletedOnceAndMoveFreely) {
     EXPECT_EQ(GetObjectType(raw), static_cast<DWORD>(OBJ_FONT));
   }
   EXPECT_EQ(GetObjectType(raw), 0u);
-
-  HDC rawDC = nullptr;
-  {
-    std::vector<TMemoryDC> dcs;
-    TMemoryDC dc(nullptr);
-    rawDC = dc.Get();
-    dcs.push_back(std::move(dc));
-    EXPECT_FALSE(dc);
-    EXPECT_EQ(GetObjectType(rawDC), static_cast<DWORD>(OBJ_MEMDC));
-  }
-  EXPECT_EQ(GetObjectType(rawDC), 0u);
-
-  // A window DC keeps its window for the release, also when it has moved.
-  TWindowDC screen(nullptr);
-  ASSERT_TRUE(screen);
-  const HDC screenDC = screen.Get();
-  TWindowDC kept = std::move(screen);
-  EXPECT_FALSE(screen);
-  EXPECT_EQ(kept.Get(), screenDC);
-  kept.Reset();
-  EXPECT_FALSE(kept);
 }
 
 }  // namespace
