@@ -26,7 +26,7 @@ set(LEXORO_LAYER_TABLE
   "suggestions  : platform dictionaries"
   "languages    :"
   "engine       : platform framework dictionaries parsing suggestions languages"
-  "dialogs      : platform framework languages engine"
+  "dialogs      : platform framework dictionaries parsing languages engine"
   "thesaurus    : platform framework dictionaries languages"
   "live         : platform framework dictionaries parsing languages engine dialogs"
   "tools        : platform dictionaries parsing suggestions languages engine thesaurus"

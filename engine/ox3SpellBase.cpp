@@ -231,10 +231,6 @@ void TLexoroSpellBase::ClearIgnoreFilters() { FIgnoreFilters.ClearIgnoreFilters(
 
 // ---- Dialogs (the dialog component shows them; the base only fires the events) -------------
 
-TConfigurationDialogCtrl* TLexoroSpellBase::ConnectDialog(TForm* Form, TCustomDictionary* Dictionary) {
-  return nullptr;
-}
-
 void TLexoroSpellBase::AfterConfigDialog() {
   // The active custom dictionary is read again on its next use.
   if (FActiveCustomDictionary) FActiveCustomDictionary->SetLoaded(false);

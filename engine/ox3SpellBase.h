@@ -29,6 +29,8 @@
 #include "lexoro/dictionaries/ox3CustomDictionary.h"
 #include "lexoro/dictionaries/ox3MainDictionary.h"
 #include "lexoro/dictionaries/ox3PhoneticsMap.h"
+#include "lexoro/engine/ox3DialogControl.h"
+#include "lexoro/engine/ox3DialogPlacement.h"
 #include "lexoro/engine/ox3SpellTypes.h"
 #include "lexoro/engine/ox3SpellUserInterface.h"
 #include "lexoro/framework/ox3Classes.h"
@@ -39,7 +41,6 @@
 namespace lexoro {
 
 class TLexoroConfig;
-class TConfigurationDialogCtrl;
 class TWinControl;
 
 // The version the component reports.
@@ -100,16 +101,19 @@ class TLexoroSpellBase : public TComponent {
   virtual void ReorderMainDictionaries();
   virtual void RebuildDictionarySet();
   virtual void FindDictionaryFiles(const std::u16string& Extension, TStringList& List);
-  // Links a dialog form to the component (dialog component; base: none).
-  virtual TConfigurationDialogCtrl* ConnectDialog(TForm* Form, TCustomDictionary* Dictionary);
+  // Links a dialog form to the component: the first controller the form owns is linked and
+  // given Dictionary, and returned; a form without a controller gives null.
+  virtual TCustomConfigurationDialogCtrl* ConnectDialog(TForm* Form, TCustomDictionary* Dictionary);
   virtual void UpdateIgnoreFilters(bool Force);
   // Handlers installed on the spell dialog form (check driver).
   virtual void DialogShowHook(TObject* Sender);
   virtual void DialogDeactivateHook(TObject* Sender);
   virtual void DialogActivateHook(TObject* Sender);
   virtual void PromptWord();
-  // Dialog placement (dialog component; base: nothing).
-  virtual void PositionUnderSelection(bool Above, bool Force);
+  // Dialog placement: under the selected word (across and / or down), clear of the checked
+  // control, by DialogInitialPos when the dialog is first shown in a check, and by
+  // DialogSelectionAvoid each time it is shown for a word. Nothing without a dialog form.
+  virtual void PositionUnderSelection(bool Horizontal, bool Vertical);
   virtual void PositionAvoidControl();
   virtual void PositionDialog();
   virtual void AvoidSelection();
@@ -549,7 +553,7 @@ class TLexoroSpellBase : public TComponent {
   bool FSavedCloseDialogAtEnd = true;
   bool FSavedKeepDictionariesActive = false;
   TForm* FDialogForm = nullptr;
-  TConfigurationDialogCtrl* FDialogController = nullptr;
+  TCustomConfigurationDialogCtrl* FDialogController = nullptr;
   bool FDialogShown = false;
   bool FDialogInactive = false;
   std::int32_t FBusyCount = 0;
@@ -588,6 +592,12 @@ class TLexoroSpellBase : public TComponent {
   [[nodiscard]] bool DialogFormShowingModal();
   void DialogFormStorePosition();
   void DialogFormSetHelp();
+  // The dialog form's rectangle and its monitor; false without a form.
+  [[nodiscard]] bool DialogFormGeometry(TDialogGeometry& Geometry);
+  // Moves the dialog form's top-left corner to At (already placed: no clamping).
+  void DialogFormMoveTo(TPoint At);
+  // Placement by DialogInitialPos with the geometry known.
+  void MoveDialogInWorkArea(TPoint At);
 
   // Driver steps shared by several operations.
   void SetHourglass(bool On);

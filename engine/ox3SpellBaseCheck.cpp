@@ -360,6 +360,11 @@ TObject* TLexoroSpellBase::CheckedControl() {
 
 void TLexoroSpellBase::PromptWord() {
   ReorderMainDictionaries();
+  // The dialog receives the word through its controller, then the application is told.
+  const std::uint32_t serial = FCheckSerial;
+  if (FDialogController && FDialogController->OnPromptWord)
+    FDialogController->OnPromptWord(this, FCurrentWord, FRepeatedMode);
+  if (!FChecking || FCheckSerial != serial) return;
   DoPromptWord(CheckedControl(), FCurrentWord, FRepeatedMode);
 }
 
@@ -458,12 +463,6 @@ void TLexoroSpellBase::DialogActivateHook(TObject* Sender) {
   }
 }
 
-void TLexoroSpellBase::PositionUnderSelection(bool Above, bool Force) {}
-void TLexoroSpellBase::PositionAvoidControl() {}
-void TLexoroSpellBase::PositionDialog() {
-  if (OnPositionDialog) OnPositionDialog(this);
-}
-void TLexoroSpellBase::AvoidSelection() {}
 TForm* TLexoroSpellBase::CreateSpellDialog() { return nullptr; }
 
 // ---- Applying commands ----------------------------------------------------------------------

@@ -20,5 +20,10 @@ void TLexoroSpellBase::DialogFormRelease() {}
 bool TLexoroSpellBase::DialogFormShowingModal() { return false; }
 void TLexoroSpellBase::DialogFormStorePosition() {}
 void TLexoroSpellBase::DialogFormSetHelp() {}
+TCustomConfigurationDialogCtrl* TLexoroSpellBase::ConnectDialog(TForm* Form, TCustomDictionary* Dictionary) {
+  return nullptr;
+}
+bool TLexoroSpellBase::DialogFormGeometry(TDialogGeometry& Geometry) { return false; }
+void TLexoroSpellBase::DialogFormMoveTo(TPoint At) {}
 
 }  // namespace lexoro

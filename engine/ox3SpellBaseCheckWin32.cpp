@@ -7,6 +7,7 @@
 #include "lexoro/engine/ox3SpellBase.h"
 #include "lexoro/framework/ox3ControlsWin32.h"
 #include "lexoro/framework/ox3FormsWin32.h"
+#include "lexoro/engine/ox3DialogPlacement.h"
 #include "lexoro/parsing/ox3WinAPIParser.h"
 
 namespace lexoro {
@@ -137,6 +138,28 @@ void TLexoroSpellBase::DialogFormSetHelp() {
   if (!FDialogForm) return;
   FDialogForm->SetHelpFile(FHelpFile);
   FDialogForm->SetHelpContext(FHelpCtxSpellDialog);
+}
+
+TCustomConfigurationDialogCtrl* TLexoroSpellBase::ConnectDialog(TForm* Form, TCustomDictionary* Dictionary) {
+  if (!Form) return nullptr;
+  for (int i = 0; i < Form->ComponentCount(); ++i) {
+    auto* controller = dynamic_cast<TCustomConfigurationDialogCtrl*>(Form->Components(i));
+    if (!controller) continue;
+    controller->LinkComponent(this);
+    controller->SetCustomDictionary(Dictionary);
+    return controller;
+  }
+  return nullptr;
+}
+
+bool TLexoroSpellBase::DialogFormGeometry(TDialogGeometry& Geometry) {
+  if (!FDialogForm) return false;
+  Geometry = FormGeometry(*FDialogForm);
+  return true;
+}
+
+void TLexoroSpellBase::DialogFormMoveTo(TPoint At) {
+  if (FDialogForm) FDialogForm->SetBounds(At.X, At.Y, FDialogForm->Width(), FDialogForm->Height());
 }
 
 }  // namespace lexoro
