@@ -6,14 +6,17 @@
 #                                        process running so that test programs start fast
 #   wine-session.sh PREFIX stop          end every Wine process of the prefix
 #   wine-session.sh PREFIX run EXE ARGS  init, then run EXE with ARGS (exit code passes through)
+# LEXORO_WINE_GRAPHICS=x11 makes a prefix with a real graphics driver (pictures of dialogs,
+# shown on $DISPLAY); by default the prefix has none ("null").
 set -eu
 prefix=$(realpath -m "$1"); action=$2; shift 2
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
+graphics=${LEXORO_WINE_GRAPHICS:-null}
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Keep the recycle bin of test runs out of the user's trash.
 export XDG_DATA_HOME="$prefix.xdg"
-unset DISPLAY
+[ "$graphics" = null ] && unset DISPLAY
 
 init() {
   [ -f "$prefix/.lexoro-ready" ] && return 0
@@ -28,7 +31,7 @@ init() {
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Drivers]
-"Graphics"="null"
+"Graphics"="GRAPHICS"
 
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
 "Debugger"=""
@@ -42,11 +45,21 @@ REGEDIT4
 "Tahoma"="Liberation Sans"
 "Segoe UI"="Liberation Sans"
 REG
+      sed -i "s/GRAPHICS/$graphics/" "$reg"
       "$WINE" regedit /S "$reg" >/dev/null 2>&1 || true
       fonts="$prefix/drive_c/windows/Fonts"
       mkdir -p "$fonts"
       cp /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
       cp /usr/share/fonts/truetype/liberation/*.ttf "$fonts/" 2>/dev/null || true
+      if [ "$graphics" != null ]; then
+        # Pictures for people to look at: Wine's Tahoma has no Hebrew letters, so the dialog
+        # font is DejaVu Sans Condensed (Tahoma's width, every script of the interface).
+        rm -f "$fonts"/tahoma*.ttf
+        cp /usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf \
+          /usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf "$fonts/" 2>/dev/null || true
+        "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Tahoma /d "DejaVu Sans Condensed" /f \
+          >/dev/null 2>&1 || true
+      fi
       for d in "$prefix"/drive_c/users/*/; do
         for f in Documents Desktop Downloads Music Pictures Videos "My Documents"; do
           if [ -L "$d$f" ]; then rm -f "$d$f"; mkdir -p "$d$f"; fi

@@ -353,8 +353,17 @@ void TWinControl::SetParent(TWinControl* AParent) {
 }
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const bool resized = AWidth != FWidth || AHeight != FHeight;
   TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
-  if (FHandle) SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (FHandle) {
+    SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  // Without a window there is no WM_SIZE: the anchored children follow here.
+  if (resized) {
+    const int width = ClientWidth(), height = ClientHeight();
+    for (TControl* child : std::vector<TControl*>(FControls)) child->ParentResized(width, height);
+  }
 }
 
 bool TWinControl::Visible() const {
@@ -399,6 +408,18 @@ void TWinControl::SetParentFont(bool Value) {
 }
 
 TFont* TWinControl::ParentFontSource() { return FParent ? &FParent->FFont : nullptr; }
+
+void TWinControl::SetBiDiMode(TBiDiMode Value) {
+  if (Value == FBiDiMode) return;
+  FBiDiMode = Value;
+  RecreateWnd();
+}
+
+void TWinControl::SetParentBiDiMode(bool Value) {
+  if (Value == FParentBiDiMode) return;
+  FParentBiDiMode = Value;
+  RecreateWnd();
+}
 
 void TWinControl::TakeParentFont() {
   TFont* source = ParentFontSource();
@@ -549,6 +570,13 @@ void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
 
 void TWinControl::InitializeWindow() {
   SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), FALSE);
+  // A child takes its parent's mirroring when it is created; one with a direction of its own
+  // sets it afterwards.
+  if (!FParentBiDiMode && (GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_CHILD)) {
+    const auto ex = GetWindowLongPtrW(FHandle, GWL_EXSTYLE);
+    SetWindowLongPtrW(FHandle, GWL_EXSTYLE,
+                      FBiDiMode == TBiDiMode::bdRightToLeft ? (ex | WS_EX_LAYOUTRTL) : (ex & ~static_cast<LONG_PTR>(WS_EX_LAYOUTRTL)));
+  }
 }
 
 void TWinControl::DestroyHandle() {
@@ -749,6 +777,18 @@ void TCustomEdit::InitializeWindow() {
   ApplyMaxLength();
 }
 
+LRESULT TCustomEdit::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  const LRESULT result = TWinControl::WndProc(Msg, WParam, LParam);
+  if (Msg == WM_LBUTTONDBLCLK && OnDblClick) OnDblClick(this);
+  return result;
+}
+
+bool TCustomEdit::CNCommand(WORD Code) {
+  if (Code != EN_CHANGE) return false;
+  if (OnChange) OnChange(this);
+  return true;
+}
+
 void TCustomEdit::ApplyMaxLength() { SendMessageW(FHandle, EM_SETLIMITTEXT, static_cast<WPARAM>(FMaxLength), 0); }
 
 void TCustomEdit::SetReadOnly(bool Value) {
@@ -836,6 +876,12 @@ void TMemo::SetWordWrap(bool Value) {
   RecreateWnd();
 }
 
+void TMemo::SetWantReturns(bool Value) {
+  if (Value == FWantReturns) return;
+  FWantReturns = Value;
+  RecreateWnd();
+}
+
 void TMemo::SetScrollBars(TScrollStyle Value) {
   if (Value == FScrollBars) return;
   FScrollBars = Value;
@@ -845,7 +891,8 @@ void TMemo::SetScrollBars(TScrollStyle Value) {
 void TMemo::CreateParams(TCreateParams& Params) {
   TCustomEdit::CreateParams(Params);
   Params.WinClassName = u"TMemo";
-  Params.Style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_LEFT;
+  Params.Style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_LEFT;
+  if (FWantReturns) Params.Style |= ES_WANTRETURN;
   if (!FWordWrap) Params.Style |= ES_AUTOHSCROLL;
   if (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth) Params.Style |= WS_VSCROLL;
   if (FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth) Params.Style |= WS_HSCROLL;
@@ -870,6 +917,53 @@ void TRichEdit::CreateParams(TCreateParams& Params) {
   TMemo::CreateParams(Params);
   Params.WinClassName = u"TRichEdit";
   Params.BaseClassName = SystemClassName();
+}
+
+void TRichEdit::InitializeWindow() {
+  TMemo::InitializeWindow();
+  // A rich edit tells its parent of changes only when asked to.
+  SendMessageW(FHandle, EM_SETEVENTMASK, 0, ENM_CHANGE);
+}
+
+void TRichEdit::SetSelection(int Start, int End) {
+  CHARRANGE range{Start, End};
+  Perform(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
+void TRichEdit::GetSelection(int& Start, int& End) {
+  CHARRANGE range{};
+  Perform(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  Start = range.cpMin;
+  End = range.cpMax;
+}
+
+void TRichEdit::SetParagraphRightToLeft(bool Value) {
+  PARAFORMAT2 format{};
+  format.cbSize = sizeof format;
+  format.dwMask = PFM_RTLPARA | PFM_ALIGNMENT;
+  format.wEffects = Value ? PFE_RTLPARA : 0;
+  format.wAlignment = Value ? PFA_RIGHT : PFA_LEFT;
+  int selStart = 0, selEnd = 0;
+  GetSelection(selStart, selEnd);
+  SetSelection(0, -1);
+  Perform(EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+  SetSelection(selStart, selEnd);
+}
+
+void TRichEdit::SetTextAttributes(int Start, int Length, TColor Color, TFontStyles Style) {
+  int selStart = 0, selEnd = 0;
+  GetSelection(selStart, selEnd);
+  SetSelection(Start, Start + Length);
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT;
+  format.crTextColor = ColorToRGB(Color);
+  if (Style.Contains(fsBold)) format.dwEffects |= CFE_BOLD;
+  if (Style.Contains(fsItalic)) format.dwEffects |= CFE_ITALIC;
+  if (Style.Contains(fsUnderline)) format.dwEffects |= CFE_UNDERLINE;
+  if (Style.Contains(fsStrikeOut)) format.dwEffects |= CFE_STRIKEOUT;
+  Perform(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  SetSelection(selStart, selEnd);
 }
 
 void TRichEdit::ApplyMaxLength() {

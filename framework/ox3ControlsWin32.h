@@ -66,6 +66,9 @@ using TAnchors = TEnumSet<TAnchorKind, 4>;
 enum TShiftStateKind : std::uint8_t { ssShift, ssAlt, ssCtrl };
 using TShiftState = TEnumSet<TShiftStateKind, 3>;
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+// The direction a control lays itself out in. A right-to-left form is mirrored: its controls
+// are placed from its right edge and mirror themselves in turn.
+enum class TBiDiMode { bdLeftToRight, bdRightToLeft };
 
 using TKeyEvent = std::function<void(TObject* Sender, std::uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, char16_t& Key)>;
@@ -228,6 +231,12 @@ class TWinControl : public TControl {
   // the font of the form that owns it, or the system's message font).
   [[nodiscard]] bool ParentFont() const { return FParentFont; }
   void SetParentFont(bool Value);
+  // A control follows its parent's direction (ParentBiDiMode, the default) or keeps its own:
+  // a text box of the document's text inside a mirrored form stays left to right.
+  [[nodiscard]] TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode Value);
+  [[nodiscard]] bool ParentBiDiMode() const { return FParentBiDiMode; }
+  void SetParentBiDiMode(bool Value);
 
   // Place among the windowed children of the parent that Tab walks through; TabStop: Tab stops
   // here at all.
@@ -330,6 +339,8 @@ class TWinControl : public TControl {
   TFont FFont;
   bool FParentFont = true;
   bool FTakingParentFont = false;
+  TBiDiMode FBiDiMode = TBiDiMode::bdLeftToRight;
+  bool FParentBiDiMode = true;
   bool FTabStop = false;
   TNotifyList FOnHandleChanged;
 
@@ -360,10 +371,17 @@ class TCustomEdit : public TWinControl {
   void Clear() { SetText(std::u16string()); }
   [[nodiscard]] bool Modified();
   void SetModified(bool Value);
+  int CaptionWidth() override { return 0; }
+
+  // The text changed (typed by the user or set by the program).
+  TNotifyEvent OnChange;
+  TNotifyEvent OnDblClick;
 
  protected:
   void CreateParams(TCreateParams& Params) override;
   void InitializeWindow() override;
+  bool CNCommand(WORD Code) override;
+  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
   virtual void ApplyMaxLength();
   void GetSel(DWORD& Start, DWORD& End);
 
@@ -392,11 +410,15 @@ class TMemo : public TCustomEdit {
   [[nodiscard]] TScrollStyle ScrollBars() const { return FScrollBars; }
   void SetScrollBars(TScrollStyle Value);
   [[nodiscard]] int LineCount() { return static_cast<int>(Perform(EM_GETLINECOUNT, 0, 0)); }
+  // Enter starts a new line (true) or goes to the form's default button.
+  [[nodiscard]] bool WantReturns() const { return FWantReturns; }
+  void SetWantReturns(bool Value);
 
  protected:
   void CreateParams(TCreateParams& Params) override;
 
   bool FWordWrap = true;
+  bool FWantReturns = true;
   TScrollStyle FScrollBars = TScrollStyle::ssNone;
 };
 
@@ -406,9 +428,18 @@ class TRichEdit : public TMemo {
   explicit TRichEdit(TComponent* AOwner);
   // The system class this control superclasses.
   [[nodiscard]] static std::u16string SystemClassName();
+  // Gives the characters Start to Start + Length the colour and styles (the rest of the text
+  // keeps its own).
+  void SetTextAttributes(int Start, int Length, TColor Color, TFontStyles Style);
+  // The text's paragraphs read right to left (right-aligned) or left to right.
+  void SetParagraphRightToLeft(bool Value);
+  // The selection as character positions of the text the control holds.
+  void SetSelection(int Start, int End);
+  void GetSelection(int& Start, int& End);
 
  protected:
   void CreateParams(TCreateParams& Params) override;
+  void InitializeWindow() override;
   void ApplyMaxLength() override;
 };
 

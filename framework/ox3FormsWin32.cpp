@@ -11,6 +11,8 @@ namespace {
 
 // Posted to a form by Release; the form frees itself when it arrives.
 constexpr UINT kReleaseMessage = WM_APP + 0x3F00;
+// Posted to a form by PostCall; the oldest call waiting runs when it arrives.
+constexpr UINT kPostedCallMessage = WM_APP + 0x3F01;
 
 // The form of a window of the GUI thread (its top-level window's object), if any.
 TForm* FormOfWindow(HWND Window) {
@@ -142,12 +144,6 @@ void TForm::SetFormStyle(TFormStyle Value) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void TForm::SetBiDiMode(TBiDiMode Value) {
-  if (Value == FBiDiMode) return;
-  FBiDiMode = Value;
-  RecreateWnd();
-}
-
 TForm* TForm::OwnerForm() const {
   for (TComponent* c = Owner(); c; c = c->Owner())
     if (auto* form = dynamic_cast<TForm*>(c)) return form;
@@ -224,8 +220,14 @@ void TForm::FocusFirstControl() {
     FActiveControl->SetFocus();
     return;
   }
-  if (HWND first = GetNextDlgTabItem(FHandle, nullptr, FALSE)) ::SetFocus(first);
-  else ::SetFocus(FHandle);
+  std::vector<TWinControl*> controls;
+  CollectInTabOrder(*this, controls);
+  for (TWinControl* c : controls)
+    if (c->TabStop() && c->HandleAllocated() && c->CanFocus()) {
+      c->SetFocus();
+      return;
+    }
+  ::SetFocus(FHandle);
 }
 
 namespace {
@@ -268,6 +270,11 @@ bool TForm::ShowHelp(TWinControl* Control) {
   if (context == 0) context = HelpContext();
   if (context == 0) return false;
   return Application().HelpContext(static_cast<std::uint32_t>(context), FHelpFile);
+}
+
+void TForm::PostCall(std::function<void()> Call) {
+  FPostedCalls.push_back(std::move(Call));
+  PostMessageW(Handle(), kPostedCallMessage, 0, 0);
 }
 
 bool TForm::DialogChar(char16_t Ch) {
@@ -348,8 +355,14 @@ void TForm::ApplyPosition() {
       break;
     }
   }
-  SetBounds(area.left + (area.right - area.left - FWidth) / 2, area.top + (area.bottom - area.top - FHeight) / 2,
-            FWidth, FHeight);
+  int x = area.left + (area.right - area.left - FWidth) / 2;
+  int y = area.top + (area.bottom - area.top - FHeight) / 2;
+  // Centred on a small owner near an edge, a form would stick out of the screen: it stays inside
+  // the work area (its top-left corner first).
+  const RECT work = MonitorRectsOf(RECT{x, y, x + FWidth, y + FHeight}).WorkArea;
+  x = std::max<int>(work.left, std::min<int>(x, work.right - FWidth));
+  y = std::max<int>(work.top, std::min<int>(y, work.bottom - FHeight));
+  SetBounds(x, y, FWidth, FHeight);
 }
 
 void TForm::CreateParams(TCreateParams& Params) {
@@ -371,7 +384,7 @@ void TForm::CreateParams(TCreateParams& Params) {
   }
   Params.ExStyle |= WS_EX_CONTROLPARENT;
   if (FFormStyle == TFormStyle::fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
-  if (FBiDiMode == TBiDiMode::bdRightToLeft) Params.ExStyle |= WS_EX_LAYOUTRTL;
+  if (BiDiMode() == TBiDiMode::bdRightToLeft) Params.ExStyle |= WS_EX_LAYOUTRTL;
   // The owner window: the one given, else the window of the form that owns this one.
   Params.WndParent = ParentWindow();
   if (!Params.WndParent && !IsDestroying())
@@ -475,6 +488,13 @@ LRESULT TForm::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   switch (Msg) {
     case kReleaseMessage:
       delete this;
+      return 0;
+    case kPostedCallMessage:
+      if (!FPostedCalls.empty()) {
+        const auto call = std::move(FPostedCalls.front());
+        FPostedCalls.erase(FPostedCalls.begin());
+        if (call) call();
+      }
       return 0;
     case WM_SHOWWINDOW:
       if (WParam) DoShow();

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 #include "lexoro/framework/ox3ControlsWin32.h"
 
@@ -36,7 +37,6 @@ enum class TFormBorderStyle { bsSizeable, bsDialog, bsToolWindow };
 // Where a form is placed when it is first shown.
 enum class TPosition { poDesigned, poDefault, poScreenCenter, poDesktopCenter, poOwnerFormCenter };
 enum class TFormStyle { fsNormal, fsStayOnTop };
-enum class TBiDiMode { bdLeftToRight, bdRightToLeft };
 
 class TButton;
 
@@ -66,9 +66,6 @@ class TForm : public TWinControl {
   void SetPosition(TPosition Value) { FPosition = Value; }
   [[nodiscard]] TFormStyle FormStyle() const { return FFormStyle; }
   void SetFormStyle(TFormStyle Value);
-  // Right to left mirrors the whole form: its controls are laid out from the right edge.
-  [[nodiscard]] TBiDiMode BiDiMode() const { return FBiDiMode; }
-  void SetBiDiMode(TBiDiMode Value);
 
   // The client area's size; setting it sizes the window around it.
   int ClientWidth() override;
@@ -111,6 +108,9 @@ class TForm : public TWinControl {
   void SetHelpFile(const std::u16string& Value) { FHelpFile = Value; }
   // Help on the help context of Control or its nearest parent that has one (else the form's).
   bool ShowHelp(TWinControl* Control);
+  // Runs Call from the message loop, after the messages already queued (for work that must not
+  // run inside a control's notification); calls still waiting when the form goes are dropped.
+  void PostCall(std::function<void()> Call);
 
   [[nodiscard]] const TNotifyEvent& OnShow() const { return FOnShow; }
   void SetOnShow(TNotifyEvent Event) { FOnShow = std::move(Event); }
@@ -153,8 +153,8 @@ class TForm : public TWinControl {
   TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
   TPosition FPosition = TPosition::poDesigned;
   TFormStyle FFormStyle = TFormStyle::fsNormal;
-  TBiDiMode FBiDiMode = TBiDiMode::bdLeftToRight;
   bool FPositioned = false;
+  std::vector<std::function<void()>> FPostedCalls;
   // The client size asked for, made exact once the window exists (-1: none asked).
   int FWantedClientWidth = -1;
   int FWantedClientHeight = -1;
