@@ -421,9 +421,14 @@ TModalResult TForm::ShowModal() {
   HWND active = GetActiveWindow();
   FModal = true;
   FModalResult = mrNone;
+  // A Release that arrived while the loop ran is carried out once the caller has the result.
   struct TModalGuard {
     TForm& Form;
-    ~TModalGuard() { Form.FModal = false; }
+    ~TModalGuard() {
+      Form.FModal = false;
+      if (Form.FReleasePending && Form.HandleAllocated()) PostMessageW(Form.FHandle, kReleaseMessage, 0, 0);
+      Form.FReleasePending = false;
+    }
   } guard{*this};
   {
     TDisabledWindows disabled(Handle());
@@ -487,6 +492,11 @@ void TForm::Deactivate() {
 LRESULT TForm::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   switch (Msg) {
     case kReleaseMessage:
+      // Not under the feet of its own modal loop, which still reads the form.
+      if (FModal) {
+        FReleasePending = true;
+        return 0;
+      }
       delete this;
       return 0;
     case kPostedCallMessage:

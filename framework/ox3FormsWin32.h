@@ -154,6 +154,7 @@ class TForm : public TWinControl {
   TPosition FPosition = TPosition::poDesigned;
   TFormStyle FFormStyle = TFormStyle::fsNormal;
   bool FPositioned = false;
+  bool FReleasePending = false;
   std::vector<std::function<void()>> FPostedCalls;
   // The client size asked for, made exact once the window exists (-1: none asked).
   int FWantedClientWidth = -1;

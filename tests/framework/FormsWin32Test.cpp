@@ -117,6 +117,28 @@ TEST(Form, ReleaseFreesTheFormAndItsControlsFromTheMessageLoop) {
   EXPECT_FALSE(IsWindow(memoWindow));
 }
 
+TEST(Form, ReleaseDuringItsOwnModalLoopWaitsForTheLoopToEnd) {
+  bool freed = false;
+  struct TWatched : TForm {
+    bool* Freed;
+    TWatched(bool* freed) : TForm(nullptr), Freed(freed) {}
+    ~TWatched() override { *Freed = true; }
+  };
+  auto* form = new TWatched(&freed);
+  TTimer timer(nullptr);
+  timer.SetInterval(10);
+  timer.SetOnTimer([&](TObject*) {
+    timer.SetEnabled(false);
+    form->SetModalResult(mrOk);
+    form->Release();
+    Application().ProcessMessages();  // a handler that runs the loop itself
+    EXPECT_FALSE(freed);
+  });
+  EXPECT_EQ(form->ShowModal(), mrOk);
+  EXPECT_FALSE(freed);
+  EXPECT_TRUE(PumpUntil([&] { return freed; }));
+}
+
 TEST(Form, ActivationIsReported) {
   TForm first(nullptr);
   TForm second(nullptr);
