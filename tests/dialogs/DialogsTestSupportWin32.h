@@ -71,7 +71,8 @@ class DialogsTest : public ::testing::Test {
   void SetUp() override {
     WriteMainDictionary(FDir.WPath("American.oxm"),
                         {u"the", u"cat", u"sat", u"on", u"mat", u"a", u"is", u"one", u"two", u"three", u"jumped",
-                         u"jump", u"jumps", u"over", u"quick", u"brown", u"fox", u"dog", u"dogs", u"lazy", u"word"});
+                         u"jump", u"jumps", u"over", u"quick", u"brown", u"fox", u"dog", u"dogs", u"lazy", u"word"},
+                        1033, u"Lexoro dictionary");
     WriteCustomDictionary(FDir.WPath("Autocorrect.oxu"), "recieve\treceive\n");
     FSpell = std::make_unique<TLexoroSpellDialogs>(nullptr);
     FSpell->SetConfigStorage(csNone);

@@ -18,9 +18,10 @@ namespace lexoro::test {
 
 // Compiles a main dictionary of Words to Path.
 inline void WriteMainDictionary(const std::u16string& Path, const std::vector<std::u16string>& Words,
-                                std::int32_t Language = 1033) {
+                                std::int32_t Language = 1033, const std::u16string& Title = u"") {
   tools::TDictionaryCompileOptions options;
   options.Language = Language;
+  options.Title = Title;
   auto result = tools::CompileMainDictionary(Words, options);
   ASSERT_TRUE(result.Ok) << result.Error;
   ASSERT_TRUE(platform::WriteFileReplacing(Path, result.Bytes));
