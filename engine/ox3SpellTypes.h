@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "lexoro/framework/ox3Classes.h"
+#include "lexoro/parsing/ox3ParserBase.h"
 
 namespace lexoro {
 
@@ -96,7 +98,8 @@ enum TCaseModification : std::uint8_t { cmNone, cmInitialCaps, cmInitialCapsOrUp
 
 // ---- Check driver -----------------------------------------------------------------------
 
-enum TSpellAction : std::uint8_t { saIgnore, saIgnoreAll, saChange, saChangeAll, saAdd, saAutoCorrect };
+// TSpellAction, the action an undo record keeps, is declared with the parser interface, whose
+// UndoLast receives it.
 enum TSpellEndMessage : std::uint8_t { emNever, emAlways, emExceptCancel, emNoDialog };
 enum TSpellEndPosition : std::uint8_t { epHome, epOriginal, epNoModify };
 enum TSpellUI : std::uint8_t { suiDialog, suiSilent };
@@ -111,7 +114,7 @@ class TLexoroUndo : public TObject {
   TSpellAction Action = saIgnore;
   bool Automatic = false;
   bool Reposition = false;
-  std::int32_t UndoData = 0;
+  TUndoData UndoData;
 };
 
 // Subscribers of one kind of notification: a listener object and the method to call, in the
@@ -151,7 +154,7 @@ class TEventList : public TObject {
 class TParserIgnoreWordEventList : public TEventList {
  public:
   bool Before = false;
-  std::int32_t State = 0;
+  TIgnoreState State = isIgnoreOnce;
 };
 
 // ---- Dialogs, menus and interface languages ---------------------------------------------
@@ -196,8 +199,20 @@ enum class TSpellLanguageType : std::uint8_t {
 enum TSpellLanguageString : std::uint8_t;
 
 using THelpContext = std::int32_t;
-// A window handle of the platform (HWND on Windows).
-using TWindowHandle = void*;
+// A window handle of the platform (an HWND on Windows). It is made from a handle on purpose
+// only, so that no other pointer passes for one.
+class TWindowHandle {
+ public:
+  constexpr TWindowHandle() = default;
+  constexpr TWindowHandle(std::nullptr_t) {}
+  explicit TWindowHandle(void* Value) : FValue(Value) {}
+  [[nodiscard]] void* Value() const { return FValue; }
+  explicit operator bool() const { return FValue != nullptr; }
+  friend bool operator==(TWindowHandle, TWindowHandle) = default;
+
+ private:
+  void* FValue = nullptr;
+};
 
 // ---- Event signatures -------------------------------------------------------------------
 
@@ -214,10 +229,10 @@ using TModalDialogEvent = std::function<void(TObject* Sender, TComponent* Owner)
 using TModalDictEditEvent = std::function<void(TObject* Sender, TComponent* Owner, TCustomDictionary* Dictionary)>;
 using TGetStringEvent = std::function<void(TObject* Sender, TSpellLanguageString LanguageString, std::u16string& Text)>;
 using TReplaceWordEvent =
-    std::function<void(TObject* Sender, bool Before, const std::u16string& Replacement, std::int32_t State)>;
-using TIgnoreWordEvent = std::function<void(TObject* Sender, bool Before, std::int32_t State)>;
+    std::function<void(TObject* Sender, bool Before, const std::u16string& Replacement, TReplaceState State)>;
+using TIgnoreWordEvent = std::function<void(TObject* Sender, bool Before, TIgnoreState State)>;
 using TUndoLastEvent =
-    std::function<void(TObject* Sender, std::int32_t UndoState, TSpellAction UndoAction, std::int32_t& UndoData)>;
+    std::function<void(TObject* Sender, TUndoState UndoState, TSpellAction UndoAction, TUndoData& UndoData)>;
 // The handler may supply the object for a custom dictionary being opened.
 using TCreateCustomDictEvent = std::function<void(TObject* Sender, std::unique_ptr<TCustomDictionary>& Dictionary)>;
 using TPopupDoMenuEvent = std::function<void(TObject* Sender, TObject* Menu, std::int32_t XPos, std::int32_t YPos,

@@ -29,13 +29,13 @@ void TApplication::ProcessMessages() {
   }
 }
 
-void TApplication::HandleMessage() {
+bool TApplication::HandleMessage() {
   bool quit = false;
   if (platform::DispatchOneMessage(quit)) {
     if (quit) FTerminated = true;
-    return;
+    return !FTerminated;
   }
-  platform::WaitForMessage();
+  return platform::WaitForMessage() && !FTerminated;
 }
 
 void TApplication::HandleException(TObject* Sender, std::exception_ptr Error) noexcept {

@@ -25,11 +25,12 @@ LRESULT Send(HWND Window, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0) {
 
 }  // namespace
 
-void TWinAPIControlParser::Initialize(void* Target) {
-  FTarget = Target;
-  FControl = static_cast<TWinControl*>(Target);
-  AttachHandle(FControl ? FControl->Handle() : nullptr);
+void TWinAPIControlParser::Initialize(TWinControl* Control) {
+  FControl = Control;
+  AttachHandle(Control ? Control->Handle() : nullptr);
 }
+
+void TWinAPIControlParser::Initialize(TParserTarget Target) { Initialize(Target.Object<TWinControl>()); }
 
 void TWinAPIControlParser::AttachHandle(HWND Window) {
   FWindow = Window;
@@ -266,7 +267,7 @@ bool TWinAPIControlParser::MovePrevious() {
   return ValidatePosition();
 }
 
-void TWinAPIControlParser::SetPosition(std::int32_t X, std::int32_t Y, std::int32_t Kind) {
+void TWinAPIControlParser::SetPosition(std::int32_t X, std::int32_t Y, TPositionKind Kind) {
   if (Kind == spCursor) {
     FColumn = X;
     FLine = Y;
@@ -303,7 +304,7 @@ void TWinAPIControlParser::SelectWord(std::int32_t Length) {
   if (FWindow) Send(FWindow, EM_SETSEL, static_cast<WPARAM>(FWordStart), FWordStart + Length);
 }
 
-void TWinAPIControlParser::ReplaceWord(const std::u16string& Text, std::int32_t State) {
+void TWinAPIControlParser::ReplaceWord(const std::u16string& Text, TReplaceState State) {
   if (!FWindow) return;
   Send(FWindow, EM_SETSEL, static_cast<WPARAM>(FWordStart), FWordStart + FWordLength);
   const auto length = static_cast<std::int32_t>(Text.size());
@@ -318,7 +319,7 @@ void TWinAPIControlParser::ReplaceWord(const std::u16string& Text, std::int32_t 
   FReloadNeeded = true;
 }
 
-void TWinAPIControlParser::IgnoreWord(std::int32_t State) {
+void TWinAPIControlParser::IgnoreWord(TIgnoreState State) {
   // Just after the word SelectWord remembered, whatever the selection became meanwhile.
   FColumn += FWordLength;
 }
@@ -395,7 +396,7 @@ void TWinAPIControlParser::GetSelectionRect(TRect& Rect) {
   }
 }
 
-void TWinAPIControlParser::UndoLast(std::int32_t, std::int32_t, void*&) {}
+void TWinAPIControlParser::UndoLast(TUndoState, TSpellAction, TUndoData&) {}
 
 TWinControl* TWinAPIControlParser::GetControl() { return FControl; }
 

@@ -247,8 +247,9 @@ class TConfigStore {
 // empty. Quit is set (and nothing dispatched) when the message was the quit message. POSIX has
 // no message queue: always false.
 [[nodiscard]] bool DispatchOneMessage(bool& Quit);
-// Blocks until the GUI thread's queue has a message (POSIX: returns at once).
-void WaitForMessage();
+// Blocks until the GUI thread's queue has a message. False when none can ever come: POSIX has
+// no message queue and answers false at once.
+[[nodiscard]] bool WaitForMessage();
 // Shows the wait (hourglass) cursor, or the arrow again (POSIX: nothing).
 void ShowWaitCursor(bool On);
 // A message box owned by the active window; Flags and the result are the Win32 MB_ / ID

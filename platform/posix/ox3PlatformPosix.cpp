@@ -604,7 +604,7 @@ bool DispatchOneMessage(bool& Quit) {
   return false;
 }
 
-void WaitForMessage() {}
+bool WaitForMessage() { return false; }
 
 void ShowWaitCursor(bool) {}
 

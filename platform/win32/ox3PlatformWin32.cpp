@@ -528,7 +528,7 @@ bool DispatchOneMessage(bool& Quit) {
   return true;
 }
 
-void WaitForMessage() { WaitMessage(); }
+bool WaitForMessage() { return WaitMessage() != FALSE; }
 
 void ShowWaitCursor(bool On) { SetCursor(LoadCursorW(nullptr, On ? IDC_WAIT : IDC_ARROW)); }
 

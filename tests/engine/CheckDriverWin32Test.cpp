@@ -8,6 +8,7 @@
 
 #include "lexoro/framework/ox3ControlsWin32.h"
 #include "lexoro/framework/ox3FormsWin32.h"
+#include "lexoro/parsing/ox3WinAPIParser.h"
 #include "tests/engine/SpellBaseTestSupport.h"
 
 namespace lexoro {
@@ -31,6 +32,12 @@ class TAnsweringPrompts : public TUserPrompts {
   std::vector<std::string>* FTexts;
   int FAnswer;
 };
+
+// A control kind does not pass for a check mode.
+template <typename Mode>
+concept CheckWinControlTakes = requires(TLexoroSpellBase& s, TWinControl* c, Mode m) { s.CheckWinControl(c, m); };
+static_assert(CheckWinControlTakes<TCheckMode>);
+static_assert(!CheckWinControlTakes<TControlKind> && !CheckWinControlTakes<std::uint8_t>);
 
 std::string ControlText(TWinControl& Control) {
   const int length = GetWindowTextLengthW(Control.Handle());

@@ -228,7 +228,7 @@ TEST_P(WinAPIParserOnEachControl, IgnoreStepsOverTheSelectedWord) {
   parser.SetPosition(5, 0, spCursor);
   parser.SelectWord(5);
   SendMessageW(window, EM_SETSEL, 0, 0);  // the selection moved meanwhile
-  parser.IgnoreWord(rsIgnoreOnce);
+  parser.IgnoreWord(isIgnoreOnce);
   std::int32_t x, y;
   parser.GetPosition(x, y);
   EXPECT_EQ(x, 5);
