@@ -533,6 +533,32 @@ TEST(EventListTest, ListenersAreCalledInOrderOnceEach) {
   EXPECT_EQ(list.Count(), 1);
 }
 
+TEST(EventListTest, ListenersMayLeaveAndJoinWhileTheListIsNotified) {
+  TEventList list;
+  auto freed = std::make_unique<TStringList>();
+  TStringList first, self, late;
+  std::vector<std::string> calls;
+  // The first listener frees a later one and subscribes another; a third leaves by itself.
+  list.Add(&first, [&](TObject*) {
+    calls.push_back("first");
+    list.Remove(freed.get());
+    freed.reset();
+    list.Add(&late, [&](TObject*) { calls.push_back("late"); });
+  });
+  list.Add(freed.get(), [&, listener = freed.get()](TObject*) { calls.push_back(U8(listener->Text())); });
+  list.Add(&self, [&](TObject*) {
+    calls.push_back("self");
+    list.Remove(&self);
+  });
+  list.Notify(nullptr);
+  EXPECT_THAT(calls, ElementsAre("first", "self"));
+  EXPECT_EQ(list.Count(), 2);
+  calls.clear();
+  list.Notify(nullptr);
+  EXPECT_THAT(calls, ElementsAre("first", "late"));
+  EXPECT_EQ(list.IndexOf(&self), -1);
+}
+
 TEST_F(CheckDriverTest, IgnoreWordListSeesBeforeAndAfterWithTheState) {
   TStringList listener;
   std::vector<std::string> seen;
