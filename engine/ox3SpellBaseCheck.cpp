@@ -144,9 +144,10 @@ void TLexoroSpellBase::ContinueCheck() {
     ++FWordsChecked;
     CountCheckedWord();
     replacement.clear();
+    // The word is current while it is classified: OnWordCheck may ask for it.
+    FCurrentWord = word;
     const TWordCheckType type = ClassifyWord(CheckedControl(), word, FParser, FLastWord, replacement);
     if (!alive()) return;
-    FCurrentWord = word;
     if (type == wcCorrected) {
       FParser->SelectWord(Length(FCurrentWord));
       AddUndo(saChange, replacement, false, true);

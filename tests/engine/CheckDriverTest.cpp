@@ -142,6 +142,16 @@ TEST_F(CheckDriverTest, ChangeReplacesTheWordAndReadsItAgain) {
   EXPECT_THAT(checked, ElementsAre("teh", "cat"));
 }
 
+TEST_F(CheckDriverTest, TheWordBeingClassifiedIsTheCurrentWord) {
+  std::vector<std::string> seen;
+  Spell().SetOnWordCheck([&](TObject*, const std::u16string& Word, TWordCheckType&, std::u16string&) {
+    seen.push_back(U8(Word) + "=" + U8(Spell().CurrentWord()));
+  });
+  FAnswer = [&](const std::string&) { Spell().DialogIgnore(); };
+  Check("zork cat");
+  EXPECT_THAT(seen, ElementsAre("zork=zork", "cat=cat"));
+}
+
 TEST_F(CheckDriverTest, RepeatedWordIsPromptedOnceAndOnlyRepeatedCommandsApply) {
   FAnswer = [&](const std::string&) {
     Spell().DialogChange(u"xyz");  // a word command: ignored for a repetition
