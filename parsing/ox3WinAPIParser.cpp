@@ -23,11 +23,23 @@ LRESULT Send(HWND Window, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0) {
   return SendMessageW(Window, Msg, WParam, LParam);
 }
 
+// The control's window, created when it has none; null when the control cannot have one.
+HWND WindowOf(TWinControl* Control) {
+  if (!Control) return nullptr;
+  try {
+    return Control->Handle();
+  } catch (const EInvalidOperation&) {
+    return nullptr;  // a child control without a parent window
+  } catch (const EWindowError&) {
+    return nullptr;
+  }
+}
+
 }  // namespace
 
 void TWinAPIControlParser::Initialize(TWinControl* Control) {
   FControl = Control;
-  AttachHandle(Control ? Control->Handle() : nullptr);
+  AttachHandle(WindowOf(Control));
 }
 
 void TWinAPIControlParser::Initialize(TParserTarget Target) { Initialize(Target.Object<TWinControl>()); }

@@ -42,7 +42,8 @@ class TWinAPIControlParser : public TControlParser2 {
  public:
   TWinAPIControlParser() = default;
 
-  // Attaches to the control's window, created if it has none yet.
+  // Attaches to the control's window, created if it has none yet. A control that cannot have
+  // a window (a child control without a parent window) is read as an empty control.
   void Initialize(TWinControl* Control);
   // A control parser reads controls only.
   void Initialize(std::u16string& Text) = delete;

@@ -115,6 +115,22 @@ TEST_F(CheckDriverWin32Test, CountsWordsOfAControl) {
   EXPECT_EQ(FSpell->CountWordsInControl(&memo, ckSelection), 2);
 }
 
+TEST_F(CheckDriverWin32Test, AControlWithoutAParentWindowIsCheckedAsAnEmptyOne) {
+  TMemo orphan(nullptr);
+  orphan.SetText(u"zork qwop");
+  EXPECT_EQ(FSpell->CountWordsInControl(&orphan, ckEntireText), 0);
+  FSpell->SetUIType(suiDialog);
+  FSpell->SetEndMessage(emNoDialog);
+  std::vector<std::string> boxes;
+  TPromptsOverride prompts(std::make_unique<TAnsweringPrompts>(&boxes, idOK));
+  FSpell->CheckWinControl(&orphan, ckEntireText);
+  FSpell->CheckRichEdit(&orphan, ckWrapAround);
+  EXPECT_THAT(FPrompts, IsEmpty());
+  EXPECT_THAT(boxes, ElementsAre("The spelling check is complete.", "The spelling check is complete."));
+  EXPECT_FALSE(FSpell->Checking());
+  EXPECT_FALSE(orphan.HandleAllocated());
+}
+
 TEST_F(CheckDriverWin32Test, WrapAroundFromTheCaretChecksTheWholeText) {
   TMemo& memo = NewMemo("one xa\r\ntwo xb\r\nthree xc");
   SendMessageW(memo.Handle(), EM_SETSEL, 8, 8);  // the caret before "two"

@@ -451,6 +451,21 @@ TEST(WinAPIParser, ControlKindFollowsTheClassNameAndTheRichEditProbe) {
   EXPECT_EQ(parser.ControlKind(), ckRichEdit);
 }
 
+TEST(WinAPIParser, AControlThatCannotHaveAWindowReadsAsEmpty) {
+  TMemo orphan(nullptr);
+  orphan.SetText(u"text");
+  TWinAPIControlParser parser;
+  parser.Initialize(&orphan);
+  EXPECT_EQ(parser.Window(), nullptr);
+  EXPECT_EQ(parser.GetControl(), &orphan);
+  EXPECT_EQ(parser.GetChar(), 0);
+  EXPECT_FALSE(parser.MoveNext());
+  std::u16string text;
+  parser.Initialize(TParserTarget(text));  // not a control: nothing to read either
+  EXPECT_EQ(parser.GetControl(), nullptr);
+  EXPECT_EQ(parser.GetChar(), 0);
+}
+
 TEST(WinAPIParser, ContainerGivesItsFirstEditChild) {
   THost host;
   HWND container = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 300, host.Form().Handle(),
