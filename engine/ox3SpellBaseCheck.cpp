@@ -75,7 +75,7 @@ void TLexoroSpellBase::CheckParser(TControlParser& Parser, TCheckMode Mode) { Ru
 
 void TLexoroSpellBase::RunCheck(TControlParser& Parser, std::unique_ptr<TControlParser> Owned, TCheckMode Mode) {
   // One check at a time; and after a cancel every further check of the sequence is skipped.
-  // An owned parser goes with the request.
+  // A request dropped here frees an owned parser on return.
   if (FChecking || (FSequenceDepth > 0 && FCancelled)) return;
   if (Mode == ckWrapAround) {
     // Synchronous from start to end: an owned parser lives until it returns.
