@@ -35,7 +35,10 @@ bool TApplication::HandleMessage() {
     if (quit) FTerminated = true;
     return !FTerminated;
   }
-  return platform::WaitForMessage() && !FTerminated;
+  // Without a message queue no message can come: the wait would never end.
+  if (!platform::HasMessageQueue()) return false;
+  platform::WaitForMessage();
+  return !FTerminated;
 }
 
 void TApplication::HandleException(TObject* Sender, std::exception_ptr Error) noexcept {

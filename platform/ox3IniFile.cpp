@@ -7,12 +7,6 @@ namespace lexoro::platform {
 
 namespace {
 
-#ifdef _WIN32
-constexpr std::u16string_view kDefaultNewLine = u"\r\n";
-#else
-constexpr std::u16string_view kDefaultNewLine = u"\n";
-#endif
-
 // The blanks the Windows INI functions trim around names and values (0x1A is the old
 // end-of-file mark).
 bool IsBlank(char16_t ch) {
@@ -80,7 +74,7 @@ std::u16string DecodeUtf16(std::span<const std::uint8_t> b, bool bigEndian) {
 bool TIniFile::LoadFromFile(const std::u16string& Path) {
   FLines.clear();
   FEncoding = TEncoding::Utf8;
-  FNewLine = kDefaultNewLine;
+  FNewLine = kLineBreak;
   if (!FileExists(Path) && !DirectoryExists(Path)) return true;
   const auto size = FileSize(Path);
   if (!size || *size > kMaxFileSize) return false;
@@ -92,7 +86,7 @@ bool TIniFile::LoadFromFile(const std::u16string& Path) {
 
 void TIniFile::LoadFromBytes(std::span<const std::uint8_t> Bytes) {
   FLines.clear();
-  FNewLine = kDefaultNewLine;
+  FNewLine = kLineBreak;
   std::u16string text;
   if (Bytes.size() >= 3 && Bytes[0] == 0xEF && Bytes[1] == 0xBB && Bytes[2] == 0xBF) {
     FEncoding = TEncoding::Utf8Bom;
