@@ -42,10 +42,13 @@ void TApplication::ProcessMessages() {
   }
 }
 
-void TApplication::HandleMessage() {
+bool TApplication::HandleMessage() {
   bool quit = false;
-  if (DispatchOne(quit)) return;
+  if (DispatchOne(quit)) return !FTerminated;
+  // Without a message queue no message can come: the wait would never end.
+  if (!platform::HasMessageQueue()) return false;
   Idle();
+  return !FTerminated;
 }
 
 void TApplication::Idle() {
@@ -61,7 +64,8 @@ void TApplication::Idle() {
 }
 
 void TApplication::Run() {
-  while (!FTerminated) HandleMessage();
+  while (!FTerminated && HandleMessage()) {
+  }
 }
 
 void TApplication::Terminate() {
