@@ -86,65 +86,18 @@ class TLexoroUndo : public TObject {
 // one added during a round is called from the next round on.
 class TEventList : public TObject {
  public:
+  // A listener already present keeps its place and its method.
   void Add(TObject* Listener, TNotifyEvent Method) {
-    if (IndexOf(Listener) >= 0) return;
-    FEntries.push_back(TEntry{Listener, std::move(Method), false});
+    if (!FList.Contains(Listener)) FList.Add(Listener, std::move(Method));
   }
-  void Remove(TObject* Listener) {
-    const int i = IndexOf(Listener);
-    if (i < 0) return;
-    if (FNotifying > 0) {
-      // Entries keep their places until the round is over; this one is only passed over.
-      FEntries[static_cast<std::size_t>(i)].Removed = true;
-      FRemovedDuringRound = true;
-    } else {
-      FEntries.erase(FEntries.begin() + i);
-    }
-  }
+  void Remove(TObject* Listener) { FList.Remove(Listener); }
   // Calls every method in list order.
-  void Notify(TObject* Sender) {
-    struct TRound {
-      TEventList& List;
-      explicit TRound(TEventList& L) : List(L) { ++List.FNotifying; }
-      ~TRound() {
-        if (--List.FNotifying == 0 && List.FRemovedDuringRound) List.DropRemoved();
-      }
-    } round(*this);
-    // Entries added by the methods called lie beyond this count.
-    const std::size_t count = FEntries.size();
-    for (std::size_t i = 0; i < count; ++i) {
-      if (FEntries[i].Removed || !FEntries[i].Method) continue;
-      // A copy runs: the method may unsubscribe, or subscribe others and move the list.
-      const TNotifyEvent method = FEntries[i].Method;
-      method(Sender);
-    }
-  }
-  [[nodiscard]] int Count() const {
-    int n = 0;
-    for (const auto& e : FEntries)
-      if (!e.Removed) ++n;
-    return n;
-  }
-  [[nodiscard]] int IndexOf(TObject* Listener) const {
-    for (std::size_t i = 0; i < FEntries.size(); ++i)
-      if (!FEntries[i].Removed && FEntries[i].Listener == Listener) return static_cast<int>(i);
-    return -1;
-  }
+  void Notify(TObject* Sender) { FList.Notify(Sender); }
+  [[nodiscard]] int Count() const { return FList.Count(); }
+  [[nodiscard]] int IndexOf(TObject* Listener) const { return FList.IndexOf(Listener); }
 
  private:
-  struct TEntry {
-    TObject* Listener;
-    TNotifyEvent Method;
-    bool Removed;
-  };
-  void DropRemoved() {
-    std::erase_if(FEntries, [](const TEntry& e) { return e.Removed; });
-    FRemovedDuringRound = false;
-  }
-
-  std::vector<TEntry> FEntries;
-  int FNotifying = 0;
-  bool FRemovedDuringRound = false;
+  TNotifyList FList;
 };
 
 // The word-ignored list also carries what is being notified.

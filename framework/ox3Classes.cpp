@@ -46,8 +46,14 @@ int TNotifyList::Count() const {
   return static_cast<int>(std::count_if(FEntries.begin(), FEntries.end(), [](const TEntry& e) { return !e.Removed; }));
 }
 
-bool TNotifyList::Contains(const void* Key) const {
-  return std::any_of(FEntries.begin(), FEntries.end(), [Key](const TEntry& e) { return e.Key == Key && !e.Removed; });
+int TNotifyList::IndexOf(const void* Key) const {
+  int index = 0;
+  for (const auto& e : FEntries) {
+    if (e.Removed) continue;
+    if (e.Key == Key) return index;
+    ++index;
+  }
+  return -1;
 }
 
 // ---- TComponent ----

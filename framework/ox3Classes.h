@@ -76,7 +76,9 @@ class TNotifyList {
   void Remove(const void* Key);
   void Notify(TObject* Sender);
   [[nodiscard]] int Count() const;
-  [[nodiscard]] bool Contains(const void* Key) const;
+  [[nodiscard]] bool Contains(const void* Key) const { return IndexOf(Key) >= 0; }
+  // The place of Key among the listeners (-1: not listening).
+  [[nodiscard]] int IndexOf(const void* Key) const;
 
  private:
   struct TEntry {
