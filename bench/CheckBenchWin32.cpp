@@ -9,17 +9,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "lexoro/engine/ox3SpellBase.h"
 #include "lexoro/framework/ox3ControlsWin32.h"
 #include "lexoro/framework/ox3FormsWin32.h"
-#include "lexoro/parsing/ox3StringParser.h"
 #include "lexoro/platform/ox3Platform.h"
 #include "lexoro/platform/ox3Text.h"
-#include "tools/DictionaryCompiler.h"
+#include "bench/ProseDictionaryWin32.h"
 #include "bench/ProseText.h"
 
 using namespace lexoro;
@@ -47,25 +45,8 @@ int main(int argc, char** argv) {
   if (sizes.empty()) sizes = {100, 1000};
 
   // A main dictionary of every word of the prose, so that the check prompts nothing.
-  std::set<std::u16string> vocabulary;
-  {
-    std::u16string all;
-    for (const char16_t* line : kProse) (all += line) += u"\r\n";
-    TStringParser parser;
-    parser.Initialize(all);
-    TMainParsingEngine engine;
-    engine.PositionParser(&parser, ckEntireText);
-    std::u16string word;
-    for (engine.GetNextWord(&parser, word); !word.empty(); engine.GetNextWord(&parser, word)) vocabulary.insert(word);
-  }
-  char folder[MAX_PATH];
-  GetTempPathA(MAX_PATH, folder);
-  const std::u16string dir = text::Utf8ToUtf16(std::string(folder) + "lexoro-check-bench");
-  CreateDirectoryW(reinterpret_cast<const wchar_t*>(dir.c_str()), nullptr);
-  tools::TDictionaryCompileOptions options;
-  options.Language = 1033;
-  auto compiled = tools::CompileMainDictionary(std::vector<std::u16string>(vocabulary.begin(), vocabulary.end()), options);
-  if (!compiled.Ok || !platform::WriteFileReplacing(dir + u"\\Bench.oxm", compiled.Bytes)) {
+  const std::u16string dir = bench::WriteProseDictionary("lexoro-check-bench");
+  if (dir.empty()) {
     std::fprintf(stderr, "cannot write the dictionary\n");
     return 1;
   }
