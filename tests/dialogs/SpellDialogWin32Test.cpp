@@ -79,6 +79,35 @@ TEST_F(SpellDialogTest, ClassicModelessDialogTakesClicksAndKeys) {
   EXPECT_EQ(ControlText(*FMemo), "the cat jumped over the lazy dgo");
 }
 
+TEST_F(SpellDialogTest, ClassicListAndDictionaryCommands) {
+  TSpellDialog* d = StartClassic(u"jumpd dgo dgo mat qzxvw ovr");
+  ASSERT_NE(d, nullptr);
+  // A click in the list takes that suggestion; a double click changes the word with it.
+  const std::vector<std::string> items = ListItems(*d->SuggestionsListbox);
+  ASSERT_GE(items.size(), 2u);
+  d->SuggestionsListbox->SetFocus();
+  PressKey(VK_DOWN);
+  EXPECT_EQ(ControlText(*d->ReplaceWithEdit), items[1]);
+  SendMessageW(d->SuggestionsListbox->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 3));
+  Application().ProcessMessages();
+  EXPECT_EQ(ControlText(*FMemo).substr(0, items[1].size() + 1), items[1] + " ");
+  // Ignore All passes over the word wherever it comes again.
+  EXPECT_EQ(ControlText(*d->NotFoundEdit), "dgo");
+  Click(*d->IgnoreAllButton);
+  EXPECT_EQ(ControlText(*d->NotFoundEdit), "qzxvw");
+  // Add puts the word into the user's dictionary; Auto-Correct a pair.
+  Click(*d->AddButton);
+  EXPECT_TRUE(FSpell->ActiveCustomDictionary()->IsAdded(u"qzxvw"));
+  EXPECT_EQ(ControlText(*d->NotFoundEdit), "ovr");
+  d->ReplaceWithEdit->SetText(u"over");
+  Click(*d->AutoCorrectButton);
+  std::u16string replacement;
+  EXPECT_TRUE(FSpell->ActiveCustomDictionary()->FindAutoCorrect(u"ovr", replacement));
+  EXPECT_EQ(replacement, u"over");
+  EXPECT_FALSE(FSpell->Checking());
+  EXPECT_EQ(ControlText(*FMemo).substr(items[1].size()), " dgo dgo mat qzxvw over");
+}
+
 TEST_F(SpellDialogTest, ClassicEdgeCases) {
   // No suggestions: an empty replacement and a list that only says so, nothing to change with
   // until the user types.

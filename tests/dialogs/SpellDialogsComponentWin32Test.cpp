@@ -142,6 +142,34 @@ TEST_F(SpellDialogsComponentTest, InterfaceFontsGoToTheirKindsOfControls) {
   FSpell->ApplyDialogFonts(nullptr, true);
 }
 
+TEST_F(SpellDialogsComponentTest, InitialPositions) {
+  FSpell->SetSynchronousCheck(false);
+  FSpell->SetDialogTypeSpelling(sdLexoro);
+  FMemo->SetText(u"one zork two");
+  int asked = 0;
+  FSpell->OnPositionDialog = [&](TObject*) { ++asked; };
+  const auto placed = [&](TSpellDialogInitialPos Pos) {
+    FSpell->SetDialogInitialPos(Pos);
+    FSpell->CheckWinControl(FMemo, ckEntireText);
+    TDialogGeometry g = FormGeometry(*FSpell->DialogForm());
+    FSpell->DialogCancel();
+    PumpUntil([&] { return FSpell->DialogForm() == nullptr; });
+    return g;
+  };
+  TDialogGeometry g = placed(ipScreenCenter);
+  EXPECT_EQ((TPoint{g.Bounds.Left, g.Bounds.Top}), CenterIn(g, g.WorkArea));
+  g = placed(ipDesktopCenter);
+  EXPECT_EQ((TPoint{g.Bounds.Left, g.Bounds.Top}), CenterIn(g, g.Desktop));
+  EXPECT_EQ(asked, 0);
+  placed(ipUserDefined);
+  EXPECT_EQ(asked, 1);
+  // Under the selected word ("zork").
+  g = placed(ipUnderSelection);
+  RECT memo = FMemo->ScreenRect();
+  EXPECT_GT(g.Bounds.Top, memo.top);
+  EXPECT_LT(g.Bounds.Top, memo.top + 60);
+}
+
 TEST_F(SpellDialogsComponentTest, TheDialogIsPlacedClearOfTheControlAndWhereTheUserLeftIt) {
   FSpell->SetSynchronousCheck(false);
   FSpell->SetDialogTypeSpelling(sdLexoro);
