@@ -52,6 +52,7 @@ inline void FindCloseRelease(HANDLE h) { ::FindClose(h); }
 inline void UnmapViewRelease(const void* p) { ::UnmapViewOfFile(p); }
 inline void RegCloseKeyRelease(HKEY k) { ::RegCloseKey(k); }
 inline void FreeLibraryRelease(HMODULE m) { ::FreeLibrary(m); }
+inline void DestroyMenuRelease(HMENU m) { ::DestroyMenu(m); }
 template <typename T>
 void LocalFreeRelease(T p) {
   ::LocalFree(reinterpret_cast<HLOCAL>(p));
@@ -74,6 +75,8 @@ using TRegistryKey = TUniqueHandle<HKEY, detail::Null<HKEY>, detail::RegCloseKey
 using TFindHandle = TUniqueHandle<HANDLE, detail::InvalidHandle, detail::FindCloseRelease>;
 // A module loaded with LoadLibraryW, released with FreeLibrary.
 using TModuleHandle = TUniqueHandle<HMODULE, detail::Null<HMODULE>, detail::FreeLibraryRelease>;
+// A menu made with CreatePopupMenu / CreateMenu, destroyed (with its submenus) by DestroyMenu.
+using TMenuHandle = TUniqueHandle<HMENU, detail::Null<HMENU>, detail::DestroyMenuRelease>;
 // Memory the system allocated with LocalAlloc for the caller (CommandLineToArgvW's array).
 template <typename T>
 using TLocalMemory = TUniqueHandle<T, detail::Null<T>, detail::LocalFreeRelease<T>>;
