@@ -52,13 +52,7 @@ int main(int argc, char** argv) {
   }
 
   TLexoroSpellBase spell(nullptr);
-  spell.SetConfigStorage(csNone);
-  spell.SetConfigDictionaryDir(TStringList{dir});
-  spell.SetConfigDefaultMain(TStringList{u"Bench.oxm"});
-  spell.SetConfigDefaultCustom(TStringList{});
-  spell.SetConfigDefaultActiveCustom(u"");
-  spell.SetSuggestionsLearning(false);
-  spell.SetKeepDictionariesActive(true);
+  bench::UseProseDictionary(spell, dir);
   int prompts = 0;
   spell.OnPromptWord = [&](TObject*, const std::u16string&, bool) {
     ++prompts;

@@ -54,13 +54,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   TLexoroSpellDialogs spell(nullptr);
-  spell.SetConfigStorage(csNone);
-  spell.SetConfigDictionaryDir(TStringList{dir});
-  spell.SetConfigDefaultMain(TStringList{u"Bench.oxm"});
-  spell.SetConfigDefaultCustom(TStringList{});
-  spell.SetConfigDefaultActiveCustom(u"");
-  spell.SetSuggestionsLearning(false);
-  spell.SetKeepDictionariesActive(true);
+  bench::UseProseDictionary(spell, dir);
   spell.SetSynchronousCheck(false);
   spell.SetEndMessage(emNever);
   spell.SetDialogInitialPos(ipAvoidControl);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bench/ProseText.h"
+#include "lexoro/engine/ox3SpellBase.h"
 #include "lexoro/parsing/ox3ParseEngine.h"
 #include "lexoro/parsing/ox3StringParser.h"
 #include "lexoro/platform/ox3Platform.h"
@@ -39,6 +40,18 @@ inline std::u16string WriteProseDictionary(const std::string& Name) {
   auto compiled = tools::CompileMainDictionary(std::vector<std::u16string>(vocabulary.begin(), vocabulary.end()), options);
   if (!compiled.Ok || !platform::WriteFileReplacing(dir + u"\\Bench.oxm", compiled.Bytes)) return {};
   return dir;
+}
+
+// Sets Spell up on Folder's Bench.oxm alone, its configuration in memory, the dictionaries kept
+// open between checks.
+inline void UseProseDictionary(TLexoroSpellBase& Spell, const std::u16string& Folder) {
+  Spell.SetConfigStorage(csNone);
+  Spell.SetConfigDictionaryDir(TStringList{Folder});
+  Spell.SetConfigDefaultMain(TStringList{u"Bench.oxm"});
+  Spell.SetConfigDefaultCustom(TStringList{});
+  Spell.SetConfigDefaultActiveCustom(u"");
+  Spell.SetSuggestionsLearning(false);
+  Spell.SetKeepDictionariesActive(true);
 }
 
 }  // namespace lexoro::bench

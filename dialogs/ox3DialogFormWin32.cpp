@@ -29,4 +29,74 @@ void TLexoroDialogForm::ApplyLanguageDirection() {
                                                                    : TBiDiMode::bdLeftToRight);
 }
 
+TCustomSpellDialog::TCustomSpellDialog(TComponent* AOwner) : TLexoroDialogForm(AOwner) {}
+
+void TCustomSpellDialog::BeginConfiguration() {
+  TConfigurationDialogCtrl& c = DialogControl();
+  FRepeatedMode = false;
+  FDeactivated = false;
+  ApplyLanguageDirection();
+  SetCaption(c.GetString(lsSpelling));
+  NotFoundText->SetCaption(c.GetString(lsDlgNotFound));
+  SuggestionsText->SetCaption(c.GetString(lsDlgSuggestions));
+  UndoButton->SetCaption(c.GetString(lsDlgUndo));
+  OptionsButton->SetCaption(c.GetString(lsDlgOptions));
+  IgnoreAllButton->SetCaption(c.GetString(lsDlgIgnoreAll));
+  ChangeAllButton->SetCaption(c.GetString(lsDlgChangeAll));
+  ChangeButton->SetCaption(c.GetString(lsDlgChange));
+  AutoCorrectButton->SetCaption(c.GetString(lsDlgAutoCorrect));
+  HelpButton->SetCaption(c.GetString(lsDlgHelp));
+  CancelButton->SetCaption(c.GetString(lsDlgCancel));
+}
+
+void TCustomSpellDialog::ApplyCommandVisibility() {
+  TConfigurationDialogCtrl& c = DialogControl();
+  UndoButton->SetVisible(c.CommandVisible(sdcUndo));
+  OptionsButton->SetVisible(c.CommandVisible(sdcOptions));
+  IgnoreAllButton->SetVisible(c.CommandVisible(sdcIgnoreAll));
+  IgnoreButton->SetVisible(c.CommandVisible(sdcIgnore));
+  ChangeButton->SetVisible(c.CommandVisible(sdcChange));
+  ChangeAllButton->SetVisible(c.CommandVisible(sdcChangeAll));
+  AddButton->SetVisible(c.CommandVisible(sdcAdd));
+  AutoCorrectButton->SetVisible(c.CommandVisible(sdcAutoCorrect));
+  CancelButton->SetVisible(c.CommandVisible(sdcCancel));
+  HelpButton->SetVisible(c.CommandVisible(sdcHelp) && c.HelpCtxSpellDialog() != 0);
+  HelpButton->SetEnabled(Enabled(sdcHelp));
+  CancelButton->SetEnabled(Enabled(sdcCancel));
+  if (!OptionsButton->Visible()) UndoButton->SetTop(OptionsButton->Top());
+  // The command set decides from the first word on (not only after the dialog was left once).
+  SetButtonsEnabled(true);
+}
+
+void TCustomSpellDialog::WireSharedCommands() {
+  IgnoreAllButton->OnClick = [this](TObject*) { DialogControl().DialogIgnoreAll(); };
+  AddButton->OnClick = [this](TObject*) { DialogControl().DialogAdd(); };
+  UndoButton->OnClick = [this](TObject*) { DialogControl().DialogUndo(); };
+  HelpButton->OnClick = [this](TObject*) { DialogControl().ShowHelp(DialogControl().HelpCtxSpellDialog()); };
+  CancelButton->OnClick = [this](TObject*) { DialogControl().DialogCancel(); };
+}
+
+void TCustomSpellDialog::Deactivate() {
+  FDeactivated = true;
+  SetButtonsEnabled(false);
+  TLexoroDialogForm::Deactivate();
+}
+
+void TCustomSpellDialog::Activate() {
+  if (FDeactivated) {
+    FDeactivated = false;
+    SetButtonsEnabled(true);
+  }
+  TLexoroDialogForm::Activate();
+}
+
+LRESULT TCustomSpellDialog::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  // Closing the window is always allowed and cancels the check.
+  if (Msg == WM_CLOSE && DialogControl().Component()) {
+    DialogControl().DialogCancel();
+    return 0;
+  }
+  return TLexoroDialogForm::WndProc(Msg, WParam, LParam);
+}
+
 }  // namespace lexoro

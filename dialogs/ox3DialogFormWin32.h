@@ -1,6 +1,7 @@
 // What every dialog form of the spell components shares: its DialogControl controller, the
 // direction of its interface language (a right-to-left language mirrors the form), and the
-// helpers with which the forms build and measure their controls.
+// helpers with which the forms build and measure their controls; and what the two spell dialogs
+// share: their common controls, commands and activation.
 #pragma once
 
 #include <initializer_list>
@@ -39,6 +40,50 @@ class TLexoroDialogForm : public TForm {
 
  private:
   TConfigurationDialogCtrl* FDialogControl;
+};
+
+// The part both spell dialogs share (TSpellDialog and TSpellDialogV4). The forms create the
+// controls, each in its own tab order.
+class TCustomSpellDialog : public TLexoroDialogForm {
+ public:
+  TLabel* NotFoundText = nullptr;
+  TLabel* SuggestionsText = nullptr;
+  TListBox* SuggestionsListbox = nullptr;
+  TButton* IgnoreButton = nullptr;
+  TButton* IgnoreAllButton = nullptr;
+  TButton* ChangeButton = nullptr;
+  TButton* ChangeAllButton = nullptr;
+  TButton* AddButton = nullptr;
+  TButton* AutoCorrectButton = nullptr;
+  TButton* HelpButton = nullptr;
+  TButton* UndoButton = nullptr;
+  TButton* CancelButton = nullptr;
+  TButton* OptionsButton = nullptr;
+
+  [[nodiscard]] bool RepeatedMode() const { return FRepeatedMode; }
+  [[nodiscard]] bool Deactivated() const { return FDeactivated; }
+  // Enables the commands for an active dialog (or disables them all).
+  virtual void SetButtonsEnabled(bool Active) = 0;
+
+ protected:
+  explicit TCustomSpellDialog(TComponent* AOwner);
+  // The component is there: the state starts over and the captions both styles share are set.
+  void BeginConfiguration();
+  // Which commands show (Undo takes the place of Options when that is hidden), and the commands
+  // enabled as the component's command set has them.
+  void ApplyCommandVisibility();
+  // The buttons whose click is the same in both styles.
+  void WireSharedCommands();
+  void Activate() override;
+  void Deactivate() override;
+  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
+  [[nodiscard]] bool Enabled(TSpellDialogCommand Command) const { return DialogControl().CommandEnabled(Command); }
+  [[nodiscard]] bool CustomDictionaryPresent() const { return DialogControl().ActiveCustomDictionary() != nullptr; }
+
+  bool FRepeatedMode = false;
+  bool FDeactivated = false;
+  // The list holds suggestions (not the line saying there are none).
+  bool FHasSuggestions = false;
 };
 
 }  // namespace lexoro

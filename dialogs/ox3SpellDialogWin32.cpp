@@ -16,7 +16,7 @@ constexpr int kMinClientHeight = 167;
 
 }  // namespace
 
-TSpellDialog::TSpellDialog(TComponent* AOwner) : TLexoroDialogForm(AOwner) {
+TSpellDialog::TSpellDialog(TComponent* AOwner) : TCustomSpellDialog(AOwner) {
   SetName(u"SpellDialog");
   // Created in tab order.
   NotFoundEdit = Make<TEdit>(this, u"NotFoundEdit");
@@ -53,22 +53,18 @@ TSpellDialog::TSpellDialog(TComponent* AOwner) : TLexoroDialogForm(AOwner) {
     if (FRepeatedMode) DialogControl().DialogIgnoreRepeated();
     else DialogControl().DialogIgnore();
   };
-  IgnoreAllButton->OnClick = [this](TObject*) { DialogControl().DialogIgnoreAll(); };
   ChangeButton->OnClick = [this](TObject*) {
     if (FRepeatedMode) DialogControl().DialogChangeRepeated();
     else DialogControl().DialogChange(ReplaceWithEdit->Text());
   };
   ChangeAllButton->OnClick = [this](TObject*) { DialogControl().DialogChangeAll(ReplaceWithEdit->Text()); };
-  AddButton->OnClick = [this](TObject*) { DialogControl().DialogAdd(); };
   AutoCorrectButton->OnClick = [this](TObject*) { DialogControl().DialogAutoCorrect(ReplaceWithEdit->Text()); };
-  UndoButton->OnClick = [this](TObject*) { DialogControl().DialogUndo(); };
   OptionsButton->OnClick = [this](TObject*) {
     DialogControl().ShowConfigDialog();
     // The suggestions follow the options just chosen.
     DialogControlPromptWord(this, NotFoundEdit->Text(), FRepeatedMode);
   };
-  HelpButton->OnClick = [this](TObject*) { DialogControl().ShowHelp(DialogControl().HelpCtxSpellDialog()); };
-  CancelButton->OnClick = [this](TObject*) { DialogControl().DialogCancel(); };
+  WireSharedCommands();
   SuggestionsListbox->OnClick = [this](TObject*) {
     const int index = SuggestionsListbox->ItemIndex();
     if (FHasSuggestions && index >= 0) ReplaceWithEdit->SetText(SuggestionsListbox->Items()[index]);
@@ -123,21 +119,7 @@ void TSpellDialog::Arrange() {
 
 void TSpellDialog::DialogControlConfigurationAvailable(TObject*) {
   TConfigurationDialogCtrl& c = DialogControl();
-  FRepeatedMode = false;
-  FDeactivated = false;
-  ApplyLanguageDirection();
-
-  SetCaption(c.GetString(lsSpelling));
-  NotFoundText->SetCaption(c.GetString(lsDlgNotFound));
-  SuggestionsText->SetCaption(c.GetString(lsDlgSuggestions));
-  UndoButton->SetCaption(c.GetString(lsDlgUndo));
-  OptionsButton->SetCaption(c.GetString(lsDlgOptions));
-  IgnoreAllButton->SetCaption(c.GetString(lsDlgIgnoreAll));
-  ChangeAllButton->SetCaption(c.GetString(lsDlgChangeAll));
-  ChangeButton->SetCaption(c.GetString(lsDlgChange));
-  AutoCorrectButton->SetCaption(c.GetString(lsDlgAutoCorrect));
-  HelpButton->SetCaption(c.GetString(lsDlgHelp));
-  CancelButton->SetCaption(c.GetString(lsDlgCancel));
+  BeginConfiguration();
   ReplaceWithText->SetCaption(c.GetString(lsDlgReplaceWith));
   IgnoreButton->SetCaption(c.GetString(lsDlgIgnore));
   AddButton->SetCaption(c.GetString(lsDlgAdd));
@@ -151,23 +133,7 @@ void TSpellDialog::DialogControlConfigurationAvailable(TObject*) {
     Arrange();
     NotFoundText->SetCaption(c.GetString(lsDlgNotFound));
   }
-
-  UndoButton->SetVisible(c.CommandVisible(sdcUndo));
-  OptionsButton->SetVisible(c.CommandVisible(sdcOptions));
-  IgnoreAllButton->SetVisible(c.CommandVisible(sdcIgnoreAll));
-  IgnoreButton->SetVisible(c.CommandVisible(sdcIgnore));
-  ChangeButton->SetVisible(c.CommandVisible(sdcChange));
-  ChangeAllButton->SetVisible(c.CommandVisible(sdcChangeAll));
-  AddButton->SetVisible(c.CommandVisible(sdcAdd));
-  AutoCorrectButton->SetVisible(c.CommandVisible(sdcAutoCorrect));
-  CancelButton->SetVisible(c.CommandVisible(sdcCancel));
-  HelpButton->SetVisible(c.CommandVisible(sdcHelp) && c.HelpCtxSpellDialog() != 0);
-  HelpButton->SetEnabled(Enabled(sdcHelp));
-  CancelButton->SetEnabled(Enabled(sdcCancel));
-  // Without Options, Undo moves down into its place.
-  if (!OptionsButton->Visible()) UndoButton->SetTop(OptionsButton->Top());
-  // The commands start as the component's command set has them.
-  SetButtonsEnabled(true);
+  ApplyCommandVisibility();
 }
 
 void TSpellDialog::SetButtonsEnabled(bool Active) {
@@ -235,29 +201,6 @@ void TSpellDialog::ReplaceWithEditChange(TObject*) {
   ChangeAllButton->SetEnabled(hasText && Enabled(sdcChangeAll));
   ChangeButton->SetEnabled(hasText && Enabled(sdcChange));
   AutoCorrectButton->SetEnabled(hasText && CustomDictionaryPresent() && Enabled(sdcAutoCorrect));
-}
-
-void TSpellDialog::Deactivate() {
-  FDeactivated = true;
-  SetButtonsEnabled(false);
-  TLexoroDialogForm::Deactivate();
-}
-
-void TSpellDialog::Activate() {
-  if (FDeactivated) {
-    FDeactivated = false;
-    SetButtonsEnabled(true);
-  }
-  TLexoroDialogForm::Activate();
-}
-
-LRESULT TSpellDialog::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
-  // Closing the window is always allowed and cancels the check.
-  if (Msg == WM_CLOSE && DialogControl().Component()) {
-    DialogControl().DialogCancel();
-    return 0;
-  }
-  return TLexoroDialogForm::WndProc(Msg, WParam, LParam);
 }
 
 }  // namespace lexoro

@@ -14,50 +14,24 @@
 
 namespace lexoro {
 
-class TSpellDialog : public TLexoroDialogForm {
+class TSpellDialog : public TCustomSpellDialog {
  public:
   explicit TSpellDialog(TComponent* AOwner);
 
-  TLabel* NotFoundText;
   TEdit* NotFoundEdit;
   TLabel* ReplaceWithText;
   TEdit* ReplaceWithEdit;
-  TLabel* SuggestionsText;
-  TListBox* SuggestionsListbox;
-  TButton* IgnoreButton;
-  TButton* IgnoreAllButton;
-  TButton* ChangeButton;
-  TButton* ChangeAllButton;
-  TButton* AddButton;
-  TButton* AutoCorrectButton;
-  TButton* HelpButton;
-  TButton* UndoButton;
-  TButton* CancelButton;
-  TButton* OptionsButton;
 
-  [[nodiscard]] bool RepeatedMode() const { return FRepeatedMode; }
-  [[nodiscard]] bool Deactivated() const { return FDeactivated; }
-  // Enables the commands for an active dialog (or disables them all).
-  void SetButtonsEnabled(bool Active);
+  void SetButtonsEnabled(bool Active) override;
 
  protected:
   void DialogControlConfigurationAvailable(TObject* Sender);
   void DialogControlPromptWord(TObject* Sender, const std::u16string& Word, bool Repeated);
   void ReplaceWithEditChange(TObject* Sender);
-  void Activate() override;
-  void Deactivate() override;
-  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
 
  private:
   // Positions and sizes for the captions of the interface language.
   void Arrange();
-  [[nodiscard]] bool Enabled(TSpellDialogCommand Command) const { return DialogControl().CommandEnabled(Command); }
-  [[nodiscard]] bool CustomDictionaryPresent() const { return DialogControl().ActiveCustomDictionary() != nullptr; }
-
-  bool FRepeatedMode = false;
-  bool FDeactivated = false;
-  // The list holds suggestions (not the "no suggestions" line).
-  bool FHasSuggestions = false;
 };
 
 }  // namespace lexoro

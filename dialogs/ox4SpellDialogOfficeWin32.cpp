@@ -42,7 +42,7 @@ bool WordAt(const std::u16string& Text, std::size_t Start, const std::u16string&
 
 }  // namespace
 
-TSpellDialogV4::TSpellDialogV4(TComponent* AOwner) : TLexoroDialogForm(AOwner) {
+TSpellDialogV4::TSpellDialogV4(TComponent* AOwner) : TCustomSpellDialog(AOwner) {
   SetName(u"SpellDialogV4");
   // Created in tab order.
   NotFoundRichEdit = Make<TRichEdit>(this, u"NotFoundRichEdit");
@@ -79,7 +79,6 @@ TSpellDialogV4::TSpellDialogV4(TComponent* AOwner) : TLexoroDialogForm(AOwner) {
     else if (FWordMode) DialogControl().DialogIgnore();
     else ShowContext();  // undoes the edit
   };
-  IgnoreAllButton->OnClick = [this](TObject*) { DialogControl().DialogIgnoreAll(); };
   ChangeButton->OnClick = [this](TObject*) { ChangeButtonClick(); };
   ChangeAllButton->OnClick = [this](TObject*) {
     std::u16string suggestion;
@@ -91,14 +90,11 @@ TSpellDialogV4::TSpellDialogV4(TComponent* AOwner) : TLexoroDialogForm(AOwner) {
     if (SelectedSuggestion(suggestion)) DialogControl().DialogAutoCorrect(suggestion);
     else if (FEditState == 1) DialogControl().DialogAutoCorrect(FEditedText);
   };
-  AddButton->OnClick = [this](TObject*) { DialogControl().DialogAdd(); };
-  UndoButton->OnClick = [this](TObject*) { DialogControl().DialogUndo(); };
   OptionsButton->OnClick = [this](TObject*) {
     DialogControl().ShowConfigDialog();
     DialogControlPromptWord(this, FWord, FRepeatedMode);
   };
-  HelpButton->OnClick = [this](TObject*) { DialogControl().ShowHelp(DialogControl().HelpCtxSpellDialog()); };
-  CancelButton->OnClick = [this](TObject*) { DialogControl().DialogCancel(); };
+  WireSharedCommands();
   SuggestionsListbox->OnDblClick = [this](TObject*) {
     if (Enabled(sdcChange)) ChangeButtonClick();
   };
@@ -148,40 +144,11 @@ void TSpellDialogV4::Arrange() {
 
 void TSpellDialogV4::DialogControlConfigurationAvailable(TObject*) {
   TConfigurationDialogCtrl& c = DialogControl();
-  FRepeatedMode = false;
-  FDeactivated = false;
-  ApplyLanguageDirection();
-
-  SetCaption(c.GetString(lsSpelling));
-  NotFoundText->SetCaption(c.GetString(lsDlgNotFound));
-  SuggestionsText->SetCaption(c.GetString(lsDlgSuggestions));
-  UndoButton->SetCaption(c.GetString(lsDlgUndo));
-  OptionsButton->SetCaption(c.GetString(lsDlgOptions));
-  IgnoreAllButton->SetCaption(c.GetString(lsDlgIgnoreAll));
-  ChangeAllButton->SetCaption(c.GetString(lsDlgChangeAll));
-  ChangeButton->SetCaption(c.GetString(lsDlgChange));
-  AutoCorrectButton->SetCaption(c.GetString(lsDlgAutoCorrect));
-  HelpButton->SetCaption(c.GetString(lsDlgHelp));
-  CancelButton->SetCaption(c.GetString(lsDlgCancel));
+  BeginConfiguration();
   IgnoreButton->SetCaption(c.GetString(lsDlgIgnoreOnce));
   AddButton->SetCaption(c.GetString(lsDlgAddToDictionary));
   Arrange();
-
-  UndoButton->SetVisible(c.CommandVisible(sdcUndo));
-  OptionsButton->SetVisible(c.CommandVisible(sdcOptions));
-  IgnoreAllButton->SetVisible(c.CommandVisible(sdcIgnoreAll));
-  IgnoreButton->SetVisible(c.CommandVisible(sdcIgnore));
-  ChangeButton->SetVisible(c.CommandVisible(sdcChange));
-  ChangeAllButton->SetVisible(c.CommandVisible(sdcChangeAll));
-  AddButton->SetVisible(c.CommandVisible(sdcAdd));
-  AutoCorrectButton->SetVisible(c.CommandVisible(sdcAutoCorrect));
-  CancelButton->SetVisible(c.CommandVisible(sdcCancel));
-  HelpButton->SetVisible(c.CommandVisible(sdcHelp) && c.HelpCtxSpellDialog() != 0);
-  HelpButton->SetEnabled(Enabled(sdcHelp));
-  CancelButton->SetEnabled(Enabled(sdcCancel));
-  if (!OptionsButton->Visible()) UndoButton->SetTop(OptionsButton->Top());
-  // The commands start as the component's command set has them.
-  SetButtonsEnabled(true);
+  ApplyCommandVisibility();
 }
 
 void TSpellDialogV4::SetButtonsEnabled(bool Active) {
@@ -356,29 +323,6 @@ void TSpellDialogV4::DialogControlPromptWord(TObject*, const std::u16string& Wor
     SuggestionsListbox->AddItem(c.GetString(lsMnNoSuggestions));
     FocusButton(IgnoreButton);
   }
-}
-
-void TSpellDialogV4::Deactivate() {
-  FDeactivated = true;
-  SetButtonsEnabled(false);
-  TLexoroDialogForm::Deactivate();
-}
-
-void TSpellDialogV4::Activate() {
-  if (FDeactivated) {
-    FDeactivated = false;
-    SetButtonsEnabled(true);
-  }
-  TLexoroDialogForm::Activate();
-}
-
-LRESULT TSpellDialogV4::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
-  // Closing the window is always allowed and cancels the check.
-  if (Msg == WM_CLOSE && DialogControl().Component()) {
-    DialogControl().DialogCancel();
-    return 0;
-  }
-  return TLexoroDialogForm::WndProc(Msg, WParam, LParam);
 }
 
 }  // namespace lexoro

@@ -14,32 +14,18 @@
 
 namespace lexoro {
 
-class TSpellDialogV4 : public TLexoroDialogForm {
+class TSpellDialogV4 : public TCustomSpellDialog {
  public:
   explicit TSpellDialogV4(TComponent* AOwner);
 
-  TLabel* NotFoundText;
   TRichEdit* NotFoundRichEdit;
-  TLabel* SuggestionsText;
-  TListBox* SuggestionsListbox;
-  TButton* IgnoreButton;
-  TButton* IgnoreAllButton;
-  TButton* AddButton;
-  TButton* ChangeButton;
-  TButton* ChangeAllButton;
-  TButton* AutoCorrectButton;
-  TButton* OptionsButton;
-  TButton* UndoButton;
-  TButton* HelpButton;
-  TButton* CancelButton;
 
-  [[nodiscard]] bool RepeatedMode() const { return FRepeatedMode; }
   [[nodiscard]] bool WordMode() const { return FWordMode; }
   // 0: unchanged, 1: only the word edited, 2: text around the word edited.
   [[nodiscard]] int EditState() const { return FEditState; }
   [[nodiscard]] const std::u16string& EditedText() const { return FEditedText; }
   [[nodiscard]] const std::u16string& ContextLine() const { return FContextLine; }
-  void SetButtonsEnabled(bool Active);
+  void SetButtonsEnabled(bool Active) override;
   // Shows the current line with the word marked, in word mode.
   void ShowContext();
 
@@ -49,22 +35,14 @@ class TSpellDialogV4 : public TLexoroDialogForm {
   void NotFoundRichEditChange(TObject* Sender);
   void SetWordMode(bool On);
   void ChangeButtonClick();
-  void Activate() override;
-  void Deactivate() override;
-  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
 
  private:
   void Arrange();
-  [[nodiscard]] bool Enabled(TSpellDialogCommand Command) const { return DialogControl().CommandEnabled(Command); }
-  [[nodiscard]] bool CustomDictionaryPresent() const { return DialogControl().ActiveCustomDictionary() != nullptr; }
   // The selected suggestion in word mode, if there is one.
   [[nodiscard]] bool SelectedSuggestion(std::u16string& Suggestion) const;
   // Gives Button the focus now, or when the form is next activated.
   void FocusButton(TButton* Button);
 
-  bool FRepeatedMode = false;
-  bool FDeactivated = false;
-  bool FHasSuggestions = false;
   std::u16string FWord;
   std::u16string FContextLine;
   std::u16string FPrefix;

@@ -332,60 +332,94 @@ LRESULT TPanel::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   return 0;
 }
 
-// ---- TListBox ---------------------------------------------------------------------------------
+// ---- Lists -----------------------------------------------------------------------------------
 
-TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner) {
-  FWidth = 121;
-  FHeight = 97;
+TCustomListControl::TCustomListControl(TComponent* AOwner, const TListMessages& Messages)
+    : TWinControl(AOwner), FMessages(Messages) {
   SetTabStop(true);
 }
 
+void TCustomListControl::AddToWindow(int Index) {
+  const auto at = SendMessageW(FHandle, FMessages.Add, 0, reinterpret_cast<LPARAM>(W(FItems[Index])));
+  SendMessageW(FHandle, FMessages.SetData, static_cast<WPARAM>(at), FItemData[static_cast<std::size_t>(Index)]);
+}
+
+void TCustomListControl::InitializeWindow() {
+  TWinControl::InitializeWindow();
+  for (int i = 0; i < FItems.Count(); ++i) AddToWindow(i);
+  SendMessageW(FHandle, FMessages.SetSelection, static_cast<WPARAM>(FItemIndex), 0);
+}
+
+void TCustomListControl::SetItems(const TStringList& Value) {
+  FItems.Assign(Value);
+  FItemData.assign(static_cast<std::size_t>(FItems.Count()), 0);
+  FItemIndex = -1;
+  if (!FHandle) return;
+  SendMessageW(FHandle, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(FHandle, FMessages.Reset, 0, 0);
+  for (int i = 0; i < FItems.Count(); ++i) AddToWindow(i);
+  SendMessageW(FHandle, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(FHandle, nullptr, TRUE);
+}
+
+int TCustomListControl::AddItem(const std::u16string& Item, std::intptr_t Data) {
+  FItems.Add(Item);
+  FItemData.push_back(Data);
+  if (FHandle) AddToWindow(FItems.Count() - 1);
+  return FItems.Count() - 1;
+}
+
+void TCustomListControl::DeleteItem(int Index) {
+  if (Index < 0 || Index >= FItems.Count()) return;
+  FItems.Delete(Index);
+  FItemData.erase(FItemData.begin() + Index);
+  if (FItemIndex == Index) FItemIndex = -1;
+  else if (FItemIndex > Index) --FItemIndex;
+  if (FHandle) SendMessageW(FHandle, FMessages.Delete, static_cast<WPARAM>(Index), 0);
+}
+
+void TCustomListControl::Clear() {
+  FItems.Clear();
+  FItemData.clear();
+  FItemIndex = -1;
+  if (FHandle) SendMessageW(FHandle, FMessages.Reset, 0, 0);
+}
+
+std::intptr_t TCustomListControl::ItemData(int Index) const {
+  if (Index < 0 || Index >= FItems.Count()) return 0;
+  return FItemData[static_cast<std::size_t>(Index)];
+}
+
+int TCustomListControl::ItemIndex() const {
+  if (FHandle) return static_cast<int>(SendMessageW(FHandle, FMessages.GetSelection, 0, 0));
+  return FItemIndex;
+}
+
+void TCustomListControl::SetItemIndex(int Value) {
+  FItemIndex = Value >= 0 && Value < FItems.Count() ? Value : -1;
+  if (FHandle) SendMessageW(FHandle, FMessages.SetSelection, static_cast<WPARAM>(FItemIndex), 0);
+}
+
+LRESULT TCustomListControl::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (Msg == WM_DESTROY && !IsDestroying())
+    FItemIndex = static_cast<int>(SendMessageW(FHandle, FMessages.GetSelection, 0, 0));
+  return TWinControl::WndProc(Msg, WParam, LParam);
+}
+
+TListBox::TListBox(TComponent* AOwner)
+    : TCustomListControl(AOwner, {LB_ADDSTRING, LB_DELETESTRING, LB_RESETCONTENT, LB_GETCURSEL, LB_SETCURSEL,
+                                  LB_SETITEMDATA}) {
+  FWidth = 121;
+  FHeight = 97;
+}
+
 void TListBox::CreateParams(TCreateParams& Params) {
-  TWinControl::CreateParams(Params);
+  TCustomListControl::CreateParams(Params);
   Params.WinClassName = u"TListBox";
   Params.BaseClassName = u"LISTBOX";
   Params.Style &= ~static_cast<DWORD>(WS_CLIPCHILDREN);
   Params.Style |= LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
   Params.ExStyle |= WS_EX_CLIENTEDGE;
-}
-
-void TListBox::InitializeWindow() {
-  TWinControl::InitializeWindow();
-  for (const auto& item : FItems.Items()) SendMessageW(FHandle, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(item)));
-  SendMessageW(FHandle, LB_SETCURSEL, static_cast<WPARAM>(FItemIndex), 0);
-}
-
-void TListBox::SetItems(const TStringList& Value) {
-  FItems.Assign(Value);
-  FItemIndex = -1;
-  if (!FHandle) return;
-  SendMessageW(FHandle, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(FHandle, LB_RESETCONTENT, 0, 0);
-  for (const auto& item : FItems.Items()) SendMessageW(FHandle, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(item)));
-  SendMessageW(FHandle, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(FHandle, nullptr, TRUE);
-}
-
-int TListBox::AddItem(const std::u16string& Item) {
-  const int index = FItems.Add(Item);
-  if (FHandle) SendMessageW(FHandle, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(Item)));
-  return index;
-}
-
-void TListBox::Clear() {
-  FItems.Clear();
-  FItemIndex = -1;
-  if (FHandle) SendMessageW(FHandle, LB_RESETCONTENT, 0, 0);
-}
-
-int TListBox::ItemIndex() const {
-  if (FHandle) return static_cast<int>(SendMessageW(FHandle, LB_GETCURSEL, 0, 0));
-  return FItemIndex;
-}
-
-void TListBox::SetItemIndex(int Value) {
-  FItemIndex = Value >= 0 && Value < FItems.Count() ? Value : -1;
-  if (FHandle) SendMessageW(FHandle, LB_SETCURSEL, static_cast<WPARAM>(FItemIndex), 0);
 }
 
 bool TListBox::CNCommand(WORD Code) {
@@ -395,17 +429,11 @@ bool TListBox::CNCommand(WORD Code) {
   return true;
 }
 
-LRESULT TListBox::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
-  if (Msg == WM_DESTROY && !IsDestroying()) FItemIndex = static_cast<int>(SendMessageW(FHandle, LB_GETCURSEL, 0, 0));
-  return TWinControl::WndProc(Msg, WParam, LParam);
-}
-
-// ---- TComboBox --------------------------------------------------------------------------------
-
-TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
+TComboBox::TComboBox(TComponent* AOwner)
+    : TCustomListControl(AOwner, {CB_ADDSTRING, CB_DELETESTRING, CB_RESETCONTENT, CB_GETCURSEL, CB_SETCURSEL,
+                                  CB_SETITEMDATA}) {
   FWidth = 145;
   FHeight = 21;
-  SetTabStop(true);
 }
 
 void TComboBox::SetStyle(TComboBoxStyle Value) {
@@ -417,7 +445,7 @@ void TComboBox::SetStyle(TComboBoxStyle Value) {
 int TComboBox::DroppedHeight() const { return FDropDownCount * 16 + 4; }
 
 void TComboBox::CreateParams(TCreateParams& Params) {
-  TWinControl::CreateParams(Params);
+  TCustomListControl::CreateParams(Params);
   Params.WinClassName = u"TComboBox";
   Params.BaseClassName = u"COMBOBOX";
   Params.Style &= ~static_cast<DWORD>(WS_CLIPCHILDREN);
@@ -433,67 +461,12 @@ void TComboBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight + DroppedHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TComboBox::InitializeWindow() {
-  TWinControl::InitializeWindow();
-  for (int i = 0; i < FItems.Count(); ++i) {
-    const auto index = SendMessageW(FHandle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(FItems[i])));
-    SendMessageW(FHandle, CB_SETITEMDATA, static_cast<WPARAM>(index), FItemData[static_cast<std::size_t>(i)]);
-  }
-  SendMessageW(FHandle, CB_SETCURSEL, static_cast<WPARAM>(FItemIndex), 0);
-}
-
-int TComboBox::AddItem(const std::u16string& Item, std::intptr_t Data) {
-  FItems.Add(Item);
-  FItemData.push_back(Data);
-  if (FHandle) {
-    const auto index = SendMessageW(FHandle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(Item)));
-    SendMessageW(FHandle, CB_SETITEMDATA, static_cast<WPARAM>(index), Data);
-  }
-  return FItems.Count() - 1;
-}
-
-void TComboBox::DeleteItem(int Index) {
-  if (Index < 0 || Index >= FItems.Count()) return;
-  FItems.Delete(Index);
-  FItemData.erase(FItemData.begin() + Index);
-  if (FItemIndex == Index) FItemIndex = -1;
-  else if (FItemIndex > Index) --FItemIndex;
-  if (FHandle) SendMessageW(FHandle, CB_DELETESTRING, static_cast<WPARAM>(Index), 0);
-}
-
-void TComboBox::Clear() {
-  FItems.Clear();
-  FItemData.clear();
-  FItemIndex = -1;
-  if (FHandle) SendMessageW(FHandle, CB_RESETCONTENT, 0, 0);
-}
-
-std::intptr_t TComboBox::ItemData(int Index) const {
-  if (Index < 0 || Index >= FItems.Count()) return 0;
-  return FItemData[static_cast<std::size_t>(Index)];
-}
-
-int TComboBox::ItemIndex() const {
-  if (FHandle) return static_cast<int>(SendMessageW(FHandle, CB_GETCURSEL, 0, 0));
-  return FItemIndex;
-}
-
-void TComboBox::SetItemIndex(int Value) {
-  FItemIndex = Value >= 0 && Value < FItems.Count() ? Value : -1;
-  if (FHandle) SendMessageW(FHandle, CB_SETCURSEL, static_cast<WPARAM>(FItemIndex), 0);
-}
-
 bool TComboBox::CNCommand(WORD Code) {
   if ((Code == CBN_SELCHANGE || Code == CBN_EDITCHANGE) && OnChange) {
     OnChange(this);
     return true;
   }
   return false;
-}
-
-LRESULT TComboBox::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
-  if (Msg == WM_DESTROY && !IsDestroying()) FItemIndex = static_cast<int>(SendMessageW(FHandle, CB_GETCURSEL, 0, 0));
-  return TWinControl::WndProc(Msg, WParam, LParam);
 }
 
 }  // namespace lexoro

@@ -183,53 +183,64 @@ class TPanel : public TWinControl {
   TBevelCut FBevelOuter = TBevelCut::bvNone;
 };
 
-// A list of texts to pick one from (class TListBox over LISTBOX). OnClick: the user changed the
-// selection; setting ItemIndex raises nothing.
-class TListBox : public TWinControl {
+// The common part of list boxes and combo boxes: a list of texts, each with a value of the
+// program's, kept by the object (so a window re-created or not yet created loses nothing), and
+// one selected item. Setting ItemIndex raises nothing.
+class TCustomListControl : public TWinControl {
  public:
-  explicit TListBox(TComponent* AOwner);
   [[nodiscard]] const TStringList& Items() const { return FItems; }
   void SetItems(const TStringList& Value);
-  int AddItem(const std::u16string& Item);
+  int AddItem(const std::u16string& Item, std::intptr_t Data = 0);
+  void DeleteItem(int Index);
   void Clear();
   [[nodiscard]] int Count() const { return FItems.Count(); }
+  [[nodiscard]] std::intptr_t ItemData(int Index) const;
   // -1: nothing selected.
   [[nodiscard]] int ItemIndex() const;
   void SetItemIndex(int Value);
+
+ protected:
+  // The window messages of the kind of list.
+  struct TListMessages {
+    UINT Add, Delete, Reset, GetSelection, SetSelection, SetData;
+  };
+  TCustomListControl(TComponent* AOwner, const TListMessages& Messages);
+  void InitializeWindow() override;
+  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
+
+ private:
+  void AddToWindow(int Index);
+
+  TListMessages FMessages;
+  TStringList FItems;
+  std::vector<std::intptr_t> FItemData;
+  int FItemIndex = -1;
+};
+
+// A list of texts to pick one from (class TListBox over LISTBOX). OnClick: the user changed the
+// selection.
+class TListBox : public TCustomListControl {
+ public:
+  explicit TListBox(TComponent* AOwner);
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
 
  protected:
   void CreateParams(TCreateParams& Params) override;
-  void InitializeWindow() override;
   bool CNCommand(WORD Code) override;
-  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
-
- private:
-  TStringList FItems;
-  int FItemIndex = -1;
 };
 
 enum class TComboBoxStyle { csDropDown, csDropDownList };
 
 // A drop-down list (class TComboBox over COMBOBOX): an edit with a list (csDropDown) or a list
-// only (csDropDownList). Each item may carry a value of the program's. OnChange: the user picked
-// an item or edited the text; setting ItemIndex or Text raises nothing. Height is the height of
-// the closed box; the list drops DropDownCount items.
-class TComboBox : public TWinControl {
+// only (csDropDownList). OnChange: the user picked an item or edited the text; setting Text
+// raises nothing. Height is the height of the closed box; the list drops DropDownCount items.
+class TComboBox : public TCustomListControl {
  public:
   explicit TComboBox(TComponent* AOwner);
   [[nodiscard]] TComboBoxStyle Style() const { return FStyle; }
   void SetStyle(TComboBoxStyle Value);
-  [[nodiscard]] const TStringList& Items() const { return FItems; }
-  int AddItem(const std::u16string& Item, std::intptr_t Data = 0);
-  void DeleteItem(int Index);
-  void Clear();
-  [[nodiscard]] int Count() const { return FItems.Count(); }
-  [[nodiscard]] std::intptr_t ItemData(int Index) const;
-  [[nodiscard]] int ItemIndex() const;
-  void SetItemIndex(int Value);
   [[nodiscard]] int DropDownCount() const { return FDropDownCount; }
   void SetDropDownCount(int Value) { FDropDownCount = Value; }
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -238,17 +249,12 @@ class TComboBox : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& Params) override;
-  void InitializeWindow() override;
   bool CNCommand(WORD Code) override;
-  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
 
  private:
   [[nodiscard]] int DroppedHeight() const;
 
   TComboBoxStyle FStyle = TComboBoxStyle::csDropDown;
-  TStringList FItems;
-  std::vector<std::intptr_t> FItemData;
-  int FItemIndex = -1;
   int FDropDownCount = 8;
 };
 

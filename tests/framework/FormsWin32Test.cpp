@@ -19,6 +19,13 @@ namespace {
 
 using test::PumpUntil;
 
+// A form that tells when it is freed.
+struct TWatched : TForm {
+  bool* Freed;
+  explicit TWatched(bool* freed) : TForm(nullptr), Freed(freed) {}
+  ~TWatched() override { *Freed = true; }
+};
+
 TEST(Form, ModalLoopRunsUntilModalResultIsSetAndDisablesTheOtherWindows) {
   TForm main(nullptr);
   main.Show();
@@ -85,11 +92,6 @@ TEST(Form, CloseHidesByDefaultOrFreesWhenAsked) {
   EXPECT_FALSE(form.Visible());
 
   bool freed = false;
-  struct TWatched : TForm {
-    bool* Freed;
-    TWatched(bool* freed) : TForm(nullptr), Freed(freed) {}
-    ~TWatched() override { *Freed = true; }
-  };
   auto* watched = new TWatched(&freed);
   watched->SetOnClose([](TObject*, TCloseAction& Action) { Action = TCloseAction::caFree; });
   watched->Show();
@@ -100,11 +102,6 @@ TEST(Form, CloseHidesByDefaultOrFreesWhenAsked) {
 
 TEST(Form, ReleaseFreesTheFormAndItsControlsFromTheMessageLoop) {
   bool freed = false;
-  struct TWatched : TForm {
-    bool* Freed;
-    TWatched(bool* freed) : TForm(nullptr), Freed(freed) {}
-    ~TWatched() override { *Freed = true; }
-  };
   auto* form = new TWatched(&freed);
   auto* memo = new TMemo(form);
   memo->SetParent(form);
@@ -119,11 +116,6 @@ TEST(Form, ReleaseFreesTheFormAndItsControlsFromTheMessageLoop) {
 
 TEST(Form, ReleaseDuringItsOwnModalLoopWaitsForTheLoopToEnd) {
   bool freed = false;
-  struct TWatched : TForm {
-    bool* Freed;
-    TWatched(bool* freed) : TForm(nullptr), Freed(freed) {}
-    ~TWatched() override { *Freed = true; }
-  };
   auto* form = new TWatched(&freed);
   TTimer timer(nullptr);
   timer.SetInterval(10);
