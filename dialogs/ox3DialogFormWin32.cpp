@@ -29,7 +29,12 @@ void TLexoroDialogForm::ApplyLanguageDirection() {
                                                                    : TBiDiMode::bdLeftToRight);
 }
 
-TCustomSpellDialog::TCustomSpellDialog(TComponent* AOwner) : TLexoroDialogForm(AOwner) {}
+TCustomSpellDialog::TCustomSpellDialog(TComponent* AOwner) : TLexoroDialogForm(AOwner) {
+  DialogControl().OnConfigurationAvailable = [this](TObject* Sender) { DialogControlConfigurationAvailable(Sender); };
+  DialogControl().OnPromptWord = [this](TObject* Sender, const std::u16string& Word, bool Repeated) {
+    DialogControlPromptWord(Sender, Word, Repeated);
+  };
+}
 
 void TCustomSpellDialog::BeginConfiguration() {
   TConfigurationDialogCtrl& c = DialogControl();
@@ -68,7 +73,11 @@ void TCustomSpellDialog::ApplyCommandVisibility() {
   SetButtonsEnabled(true);
 }
 
-void TCustomSpellDialog::WireSharedCommands() {
+void TCustomSpellDialog::ControlsMade(int MinClientWidth, int MinClientHeight) {
+  ChangeButton->SetDefault(true);
+  CancelButton->SetCancel(true);
+  SetClientWidth(MinClientWidth);
+  SetClientHeight(MinClientHeight);
   IgnoreAllButton->OnClick = [this](TObject*) { DialogControl().DialogIgnoreAll(); };
   AddButton->OnClick = [this](TObject*) { DialogControl().DialogAdd(); };
   UndoButton->OnClick = [this](TObject*) { DialogControl().DialogUndo(); };

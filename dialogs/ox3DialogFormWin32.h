@@ -66,14 +66,18 @@ class TCustomSpellDialog : public TLexoroDialogForm {
   virtual void SetButtonsEnabled(bool Active) = 0;
 
  protected:
+  // Hands the controller's notifications to the two handlers below.
   explicit TCustomSpellDialog(TComponent* AOwner);
+  virtual void DialogControlConfigurationAvailable(TObject* Sender) = 0;
+  virtual void DialogControlPromptWord(TObject* Sender, const std::u16string& Word, bool Repeated) = 0;
+  // Once the form has made its controls: Enter changes, Esc cancels, the client area starts at
+  // its smallest size, and the buttons whose click is the same in both styles are wired.
+  void ControlsMade(int MinClientWidth, int MinClientHeight);
   // The component is there: the state starts over and the captions both styles share are set.
   void BeginConfiguration();
   // Which commands show (Undo takes the place of Options when that is hidden), and the commands
   // enabled as the component's command set has them.
   void ApplyCommandVisibility();
-  // The buttons whose click is the same in both styles.
-  void WireSharedCommands();
   void Activate() override;
   void Deactivate() override;
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;

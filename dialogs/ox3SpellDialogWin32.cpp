@@ -37,16 +37,7 @@ TSpellDialog::TSpellDialog(TComponent* AOwner) : TCustomSpellDialog(AOwner) {
   NotFoundText = MakeLabel(this, u"NotFoundText", nullptr);
   ReplaceWithText = MakeLabel(this, u"ReplaceWithText", ReplaceWithEdit);
   SuggestionsText = MakeLabel(this, u"SuggestionsText", SuggestionsListbox);
-  // Enter takes the replacement; Esc ends the check.
-  ChangeButton->SetDefault(true);
-  CancelButton->SetCancel(true);
-  SetClientWidth(kMinClientWidth);
-  SetClientHeight(kMinClientHeight);
-
-  DialogControl().OnConfigurationAvailable = [this](TObject* Sender) { DialogControlConfigurationAvailable(Sender); };
-  DialogControl().OnPromptWord = [this](TObject* Sender, const std::u16string& Word, bool Repeated) {
-    DialogControlPromptWord(Sender, Word, Repeated);
-  };
+  ControlsMade(kMinClientWidth, kMinClientHeight);
   ReplaceWithEdit->OnChange = [this](TObject* Sender) { ReplaceWithEditChange(Sender); };
 
   IgnoreButton->OnClick = [this](TObject*) {
@@ -64,7 +55,6 @@ TSpellDialog::TSpellDialog(TComponent* AOwner) : TCustomSpellDialog(AOwner) {
     // The suggestions follow the options just chosen.
     DialogControlPromptWord(this, NotFoundEdit->Text(), FRepeatedMode);
   };
-  WireSharedCommands();
   SuggestionsListbox->OnClick = [this](TObject*) {
     const int index = SuggestionsListbox->ItemIndex();
     if (FHasSuggestions && index >= 0) ReplaceWithEdit->SetText(SuggestionsListbox->Items()[index]);

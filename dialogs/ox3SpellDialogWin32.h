@@ -25,8 +25,8 @@ class TSpellDialog : public TCustomSpellDialog {
   void SetButtonsEnabled(bool Active) override;
 
  protected:
-  void DialogControlConfigurationAvailable(TObject* Sender);
-  void DialogControlPromptWord(TObject* Sender, const std::u16string& Word, bool Repeated);
+  void DialogControlConfigurationAvailable(TObject* Sender) override;
+  void DialogControlPromptWord(TObject* Sender, const std::u16string& Word, bool Repeated) override;
   void ReplaceWithEditChange(TObject* Sender);
 
  private:

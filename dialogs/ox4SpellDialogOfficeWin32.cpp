@@ -63,15 +63,7 @@ TSpellDialogV4::TSpellDialogV4(TComponent* AOwner) : TCustomSpellDialog(AOwner) 
   CancelButton = Make<TButton>(this, u"CancelButton");
   NotFoundText = MakeLabel(this, u"NotFoundText", NotFoundRichEdit);
   SuggestionsText = MakeLabel(this, u"SuggestionsText", SuggestionsListbox);
-  ChangeButton->SetDefault(true);
-  CancelButton->SetCancel(true);
-  SetClientWidth(kMinClientWidth);
-  SetClientHeight(kMinClientHeight);
-
-  DialogControl().OnConfigurationAvailable = [this](TObject* Sender) { DialogControlConfigurationAvailable(Sender); };
-  DialogControl().OnPromptWord = [this](TObject* Sender, const std::u16string& Word, bool Repeated) {
-    DialogControlPromptWord(Sender, Word, Repeated);
-  };
+  ControlsMade(kMinClientWidth, kMinClientHeight);
   NotFoundRichEdit->OnChange = [this](TObject* Sender) { NotFoundRichEditChange(Sender); };
 
   IgnoreButton->OnClick = [this](TObject*) {
@@ -94,7 +86,6 @@ TSpellDialogV4::TSpellDialogV4(TComponent* AOwner) : TCustomSpellDialog(AOwner) 
     DialogControl().ShowConfigDialog();
     DialogControlPromptWord(this, FWord, FRepeatedMode);
   };
-  WireSharedCommands();
   SuggestionsListbox->OnDblClick = [this](TObject*) {
     if (Enabled(sdcChange)) ChangeButtonClick();
   };

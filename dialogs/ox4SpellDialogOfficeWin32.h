@@ -30,8 +30,8 @@ class TSpellDialogV4 : public TCustomSpellDialog {
   void ShowContext();
 
  protected:
-  void DialogControlConfigurationAvailable(TObject* Sender);
-  void DialogControlPromptWord(TObject* Sender, const std::u16string& Word, bool Repeated);
+  void DialogControlConfigurationAvailable(TObject* Sender) override;
+  void DialogControlPromptWord(TObject* Sender, const std::u16string& Word, bool Repeated) override;
   void NotFoundRichEditChange(TObject* Sender);
   void SetWordMode(bool On);
   void ChangeButtonClick();
