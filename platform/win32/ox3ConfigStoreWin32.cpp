@@ -40,11 +40,6 @@ bool WriteNewFile(const std::u16string& path, const std::vector<std::uint8_t>& b
          (WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size());
 }
 
-bool HasAnyByteOrderMark(const std::vector<std::uint8_t>& b) {
-  return (b.size() >= 2 && ((b[0] == 0xFF && b[1] == 0xFE) || (b[0] == 0xFE && b[1] == 0xFF))) ||
-         (b.size() >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF);
-}
-
 bool FitsAnsi(const std::u16string& s) {
   bool lost = false;
   return WideToMultiByte(kCodePageAnsi, s, &lost).has_value() && !lost;
@@ -142,17 +137,11 @@ class TWinIniStore final : public TConfigStore {
     const auto bytes = ReadWholeFile(FCopy);
     if (!bytes) return false;
     FUnicode = true;
-    if (HasAnyByteOrderMark(*bytes)) return true;
+    if (text::ByteOrderMarkOf(*bytes) != text::TByteOrderMark::bomNone) return true;
     const auto wide =
         MultiByteToWide(kCodePageAnsi, std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     if (!wide) return false;
-    std::vector<std::uint8_t> out{0xFF, 0xFE};
-    out.reserve(2 + wide->size() * 2);
-    for (char16_t ch : *wide) {
-      out.push_back(static_cast<std::uint8_t>(ch & 0xFF));
-      out.push_back(static_cast<std::uint8_t>(ch >> 8));
-    }
-    return WriteNewFile(FCopy, out, CREATE_ALWAYS);
+    return WriteNewFile(FCopy, text::EncodeMarkedText(*wide, text::TByteOrderMark::bomUtf16LE), CREATE_ALWAYS);
   }
 
   std::u16string FPath;
