@@ -6,6 +6,7 @@
 #include <set>
 
 #include "lexoro/dictionaries/ox3MainDictionary.h"
+#include "lexoro/platform/ox3ByteSpan.h"
 #include "tests/support/TestSupport.h"
 #include "tools/DictionaryCompiler.h"
 
@@ -198,6 +199,15 @@ TEST(MainDictionary, TruncatedFileOpensButNeverActivates) {
   EXPECT_FALSE(c.dictionary.Lookup(u"alpha"));
   EXPECT_FALSE(c.dictionary.Active());
   EXPECT_TRUE(Enumerate(c.dictionary, u"a").empty());
+
+  // Cut inside the title: what is there is read, the rest reads as zeros.
+  bytes.resize(kMainHeaderSize + 4);  // length 4, "T" and half of "e"
+  TCompiled cut(bytes, "cut.oxm");
+  EXPECT_EQ(cut.dictionary.FileName(), U16(cut.path));
+  EXPECT_EQ(cut.dictionary.Title(), u"T");
+  EXPECT_EQ(cut.dictionary.Language(), 0);
+  EXPECT_FALSE(cut.dictionary.Lookup(u"alpha"));
+  EXPECT_FALSE(cut.dictionary.Active());
 }
 
 TEST(MainDictionary, ReopeningKeepsTheActiveStateAndAFailedOpenKeepsTheOldFile) {
@@ -226,28 +236,26 @@ TEST(MainDictionary, ReopeningKeepsTheActiveStateAndAFailedOpenKeepsTheOldFile) 
 // A hand-made file: one node "a" whose only child is itself, a word end. Lookups and
 // enumerations must stay bounded.
 TEST(MainDictionary, CyclicLinksCannotMakeAWalkLoop) {
-  std::vector<std::uint8_t> b(1024, 0);
-  std::memcpy(b.data(), kMainBanner41, sizeof(kMainBanner41) - 1);
-  auto put32 = [&](std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-  };
-  b.push_back(0);  // title length
-  b.push_back(0);
-  b.push_back(0);
-  put32(1033);
-  put32(1);
-  put32(2);
-  put32(2);  // table 0 holds two nodes
-  for (int k = 1; k < 9; ++k) put32(0);
-  put32(0x00 | (1u << 8) | (1u << 28));              // root -> node 1
-  put32(0x61 | (1u << 8) | (1u << 28) | 0x80000000u);  // "a" -> itself
-  put32(0);                                          // no linkage
-  std::vector<std::uint8_t> first(2048, 0);
+  platform::TByteWriter out;
+  out.PutBytes(std::string_view(kMainBanner41));
+  out.PutZeros(kMainHeaderSize - out.Size());
+  out.PutU8(0);  // title length
+  out.PutU16(0);
+  out.PutU32(1033);
+  out.PutU32(1);
+  out.PutU32(2);
+  out.PutU32(2);  // table 0 holds two nodes
+  for (unsigned k = 1; k < kMainTableCount; ++k) out.PutU32(0);
+  out.PutU32(TMainNodeWord::Make(0, 1, 1, false).Value);   // root -> node 1
+  out.PutU32(TMainNodeWord::Make('a', 1, 1, true).Value);  // "a" -> itself
+  out.PutU32(0);                                           // no linkage
+  std::vector<std::uint8_t> first(kMainFirstByteTableSize, 0);
   first[8 * 0x61] = 1;
   first[8 * 0x61 + 1] = 1;
   first[8 * 0x61 + 4] = 1;
-  b.insert(b.end(), first.begin(), first.end());
-  b.insert(b.end(), 1024, 0);
+  out.PutBytes(first);
+  out.PutZeros(kMainReservedSize);
+  const auto b = out.Take();
   TCompiled c(b);
   auto& d = c.dictionary;
   EXPECT_TRUE(d.Lookup(u"a"));
