@@ -93,16 +93,7 @@ TCustomCompileResult CompileCustomDictionary(const std::vector<TCustomEntry>& En
     result.Error = "cannot write " + text::Utf16ToUtf8(Path) + " (read-only)";
     return result;
   }
-  // SaveAs does not report a failed write: read the file back to tell.
-  dictionary.SaveAs(Path);
-  bool written = platform::FileExists(Path);
-  if (written) {
-    TCustomDictionary check;
-    check.SetFileName(Path);
-    check.SetLoaded(true);
-    written = check.FileName() == Path && check.EntryCount() == static_cast<std::int32_t>(Entries.size());
-  }
-  if (!written) {
+  if (!platform::WriteFileReplacing(Path, dictionary.SaveToBytes())) {
     result.Error = "cannot write " + text::Utf16ToUtf8(Path);
     return result;
   }
