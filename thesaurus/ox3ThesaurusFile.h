@@ -72,6 +72,15 @@ inline constexpr std::uint32_t kThesaurusMaxLinkPosition = 0xFFFFF;
 // A reference is 16-bit and holds context * 5 + kind, so only the first 13107 contexts can be
 // reached with every kind (context 13107 only with kind 0).
 inline constexpr std::uint32_t kThesaurusMaxReachableContexts = 65536 / 5;
+// Sizes of a node and of a context record, and the flags of a node value (the link position
+// is in bits 0-19, the character in bits 24-31).
+inline constexpr std::size_t kThesaurusNodeSize = 4;
+inline constexpr std::size_t kThesaurusContextSize = 14;
+inline constexpr std::uint32_t kThesaurusSingleChildBit = 1u << 20;
+inline constexpr std::uint32_t kThesaurusParentBit = 1u << 21;
+inline constexpr std::uint32_t kThesaurusTailBit = 1u << 22;
+inline constexpr std::uint32_t kThesaurusWordEndBit = 1u << 23;
+inline constexpr unsigned kThesaurusCharacterShift = 24;
 
 // One node as read for upward walks: its character, flags and parent.
 class TReverseNode {
@@ -124,6 +133,19 @@ struct TThesaurusEntry {
   std::array<std::vector<std::u16string>, kThesaurusListCount> Lists;
 };
 
+// The contents of a thesaurus file: its names and its four areas.
+struct TThesaurusImage {
+  std::u16string Name;
+  std::array<std::u16string, kThesaurusKindCount> KindNames;
+  std::vector<std::uint8_t> Nodes;
+  std::vector<std::uint8_t> Links;
+  std::vector<std::uint8_t> Contexts;
+  std::vector<std::uint8_t> WordLists;
+};
+// Reads the bytes of a thesaurus file, checking every structure against its area as
+// described above; no value for a file that Load rejects.
+[[nodiscard]] std::optional<TThesaurusImage> ParseThesaurusFile(std::span<const std::uint8_t> Bytes);
+
 class TThesaurusFile {
  public:
   TThesaurusFile();
@@ -159,12 +181,16 @@ class TThesaurusFile {
   [[nodiscard]] std::vector<TThesaurusEntry>& Contexts() { return FContexts; }
   // Whether the last lookup found only the lower-case form and adjusted the case.
   [[nodiscard]] bool CaseAdjust() const { return FCaseAdjust; }
-  [[nodiscard]] std::uint32_t NodeCount() const { return static_cast<std::uint32_t>(FNodes.size() / 4); }
-  [[nodiscard]] std::uint32_t ContextCount() const { return static_cast<std::uint32_t>(FContextTable.size() / 14); }
+  [[nodiscard]] std::uint32_t NodeCount() const { return static_cast<std::uint32_t>(FNodes.size() / kThesaurusNodeSize); }
+  [[nodiscard]] std::uint32_t ContextCount() const {
+    return static_cast<std::uint32_t>(FContextTable.size() / kThesaurusContextSize);
+  }
+
+  // Loads the bytes of a thesaurus file held in memory, as Load does the file's; the file
+  // name is left as it is.
+  void LoadFromBytes(std::span<const std::uint8_t> Bytes);
 
  private:
-  [[nodiscard]] bool Validate() const;
-
   std::u16string FFileName;
   bool FLoaded = false;
   std::u16string FName;
