@@ -157,32 +157,27 @@ void TThesaurusFile::LoadFromBytes(std::span<const std::uint8_t> Bytes) {
   Unload();
   auto image = ParseThesaurusFile(Bytes);
   if (!image) return;
-  FName = std::move(image->Name);
-  FKindNames = std::move(image->KindNames);
-  FNodes = std::move(image->Nodes);
-  FLinks = std::move(image->Links);
-  FContextTable = std::move(image->Contexts);
-  FWordLists = std::move(image->WordLists);
+  FImage = std::move(*image);
   FLoaded = true;
 }
 
 void TThesaurusFile::Unload() {
-  FNodes = {};
-  FLinks = {};
-  FContextTable = {};
-  FWordLists = {};
+  FImage.Nodes = {};
+  FImage.Links = {};
+  FImage.Contexts = {};
+  FImage.WordLists = {};
   FLoaded = false;
 }
 
 std::u16string TThesaurusFile::GetWord(std::uint32_t Node) const {
   TReverseNode start;
-  if (!start.Read(FNodes, FLinks, Node)) return std::u16string();
+  if (!start.Read(FImage.Nodes, FImage.Links, Node)) return std::u16string();
   std::u16string text(1, static_cast<char16_t>(start.Character));
   if (start.Tail) {
     TForwardNode current;
-    if (!current.Read(FNodes, FLinks, Node)) return std::u16string();
+    if (!current.Read(FImage.Nodes, FImage.Links, Node)) return std::u16string();
     while (current.SingleChild && text.size() < kThesaurusMaxWordLength) {
-      if (!current.Read(FNodes, FLinks, current.Children.front())) break;
+      if (!current.Read(FImage.Nodes, FImage.Links, current.Children.front())) break;
       text += static_cast<char16_t>(current.Character);
     }
   }
@@ -190,7 +185,7 @@ std::u16string TThesaurusFile::GetWord(std::uint32_t Node) const {
   std::u16string front;
   TReverseNode current = start;
   while (current.HasParent && current.Parent != 0 && front.size() + text.size() < kThesaurusMaxWordLength) {
-    if (!current.Read(FNodes, FLinks, current.Parent)) break;
+    if (!current.Read(FImage.Nodes, FImage.Links, current.Parent)) break;
     front += static_cast<char16_t>(current.Character);
   }
   return std::u16string(front.rbegin(), front.rend()) + text;
@@ -198,14 +193,14 @@ std::u16string TThesaurusFile::GetWord(std::uint32_t Node) const {
 
 std::optional<std::uint16_t> TThesaurusFile::FindWord(std::u16string_view Word) const {
   TForwardNode current;
-  if (!current.Read(FNodes, FLinks, 0)) return std::nullopt;
+  if (!current.Read(FImage.Nodes, FImage.Links, 0)) return std::nullopt;
   while (!Word.empty() && !current.Children.empty()) {
     const char16_t first = Word.front();
     if (first > 0xFF) return std::nullopt;
     TForwardNode next;
     bool found = false;
     for (auto child : current.Children) {
-      if (next.Read(FNodes, FLinks, child) && next.Character == first) {
+      if (next.Read(FImage.Nodes, FImage.Links, child) && next.Character == first) {
         found = true;
         break;
       }
@@ -219,7 +214,7 @@ std::optional<std::uint16_t> TThesaurusFile::FindWord(std::u16string_view Word) 
       const std::uint16_t tail = current.Number;
       std::size_t matched = 0;
       while (current.SingleChild) {
-        if (matched == Word.size() || !current.Read(FNodes, FLinks, current.Children.front()) ||
+        if (matched == Word.size() || !current.Read(FImage.Nodes, FImage.Links, current.Children.front()) ||
             current.Character != Word[matched])
           return std::nullopt;
         ++matched;
@@ -233,12 +228,12 @@ std::optional<std::uint16_t> TThesaurusFile::FindWord(std::u16string_view Word) 
 
 bool TThesaurusFile::FillContext(std::uint16_t Reference, TThesaurusEntry& Entry) const {
   TEntry record;
-  if (!record.Read(FContextTable, Reference / kThesaurusKindCount)) return false;
+  if (!record.Read(FImage.Contexts, Reference / kThesaurusKindCount)) return false;
   Entry = TThesaurusEntry();
   Entry.Headword = GetWord(record.Headword);
   Entry.Kind = Reference % kThesaurusKindCount;
-  Entry.KindName = FKindNames[static_cast<std::size_t>(Entry.Kind)];
-  TByteReader words(FWordLists);
+  Entry.KindName = FImage.KindNames[static_cast<std::size_t>(Entry.Kind)];
+  TByteReader words(FImage.WordLists);
   words.Seek(record.Offset);
   for (std::size_t list = 0; list < kThesaurusListCount; ++list) {
     for (std::uint16_t i = 0; i < record.Counts[list]; ++i) {
@@ -288,7 +283,7 @@ bool TThesaurusFile::Lookup(std::u16string_view Word) {
     FCaseAdjust = true;
   }
   TForwardNode found;
-  if (!found.Read(FNodes, FLinks, *node)) return false;
+  if (!found.Read(FImage.Nodes, FImage.Links, *node)) return false;
   std::size_t characters = 0;
   for (auto reference : found.References) {
     TThesaurusEntry context;

@@ -174,16 +174,18 @@ class TThesaurusFile {
 
   [[nodiscard]] const std::u16string& FileName() const { return FFileName; }
   [[nodiscard]] bool Loaded() const { return FLoaded; }
-  [[nodiscard]] const std::u16string& Name() const { return FName; }
-  [[nodiscard]] const std::array<std::u16string, kThesaurusKindCount>& KindNames() const { return FKindNames; }
+  [[nodiscard]] const std::u16string& Name() const { return FImage.Name; }
+  [[nodiscard]] const std::array<std::u16string, kThesaurusKindCount>& KindNames() const { return FImage.KindNames; }
   [[nodiscard]] const std::u16string& ContextWord() const { return FContextWord; }
   [[nodiscard]] const std::vector<TThesaurusEntry>& Contexts() const { return FContexts; }
   [[nodiscard]] std::vector<TThesaurusEntry>& Contexts() { return FContexts; }
   // Whether the last lookup found only the lower-case form and adjusted the case.
   [[nodiscard]] bool CaseAdjust() const { return FCaseAdjust; }
-  [[nodiscard]] std::uint32_t NodeCount() const { return static_cast<std::uint32_t>(FNodes.size() / kThesaurusNodeSize); }
+  [[nodiscard]] std::uint32_t NodeCount() const {
+    return static_cast<std::uint32_t>(FImage.Nodes.size() / kThesaurusNodeSize);
+  }
   [[nodiscard]] std::uint32_t ContextCount() const {
-    return static_cast<std::uint32_t>(FContextTable.size() / kThesaurusContextSize);
+    return static_cast<std::uint32_t>(FImage.Contexts.size() / kThesaurusContextSize);
   }
 
   // Loads the bytes of a thesaurus file held in memory, as Load does the file's; the file
@@ -193,12 +195,8 @@ class TThesaurusFile {
  private:
   std::u16string FFileName;
   bool FLoaded = false;
-  std::u16string FName;
-  std::array<std::u16string, kThesaurusKindCount> FKindNames;
-  std::vector<std::uint8_t> FNodes;
-  std::vector<std::uint8_t> FLinks;
-  std::vector<std::uint8_t> FContextTable;
-  std::vector<std::uint8_t> FWordLists;
+  // The names (kept by Unload) and the four areas (empty while unloaded).
+  TThesaurusImage FImage;
   std::u16string FContextWord;
   std::vector<TThesaurusEntry> FContexts;
   bool FCaseAdjust = true;
