@@ -130,6 +130,13 @@ std::size_t ByteOrderMarkSize(TByteOrderMark mark) {
   return 0;
 }
 
+bool SkipUtf8ByteOrderMark(std::string_view& bytes) {
+  const std::span<const std::uint8_t> front(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  if (ByteOrderMarkOf(front) != TByteOrderMark::bomUtf8) return false;
+  bytes.remove_prefix(ByteOrderMarkSize(TByteOrderMark::bomUtf8));
+  return true;
+}
+
 std::u16string DecodeMarkedText(std::span<const std::uint8_t> bytes) {
   const TByteOrderMark mark = ByteOrderMarkOf(bytes);
   platform::TByteReader reader(bytes.subspan(ByteOrderMarkSize(mark)));

@@ -29,6 +29,8 @@ enum class TByteOrderMark { bomNone, bomUtf8, bomUtf16LE, bomUtf16BE };
 // The text after the mark Bytes start with: UTF-8, or UTF-16 in the mark's byte order (an odd
 // last byte is dropped). Without a mark, the bytes are taken as UTF-8.
 [[nodiscard]] std::u16string DecodeMarkedText(std::span<const std::uint8_t> bytes);
+// Takes a UTF-8 byte-order mark off the front of Bytes; true when there was one.
+bool SkipUtf8ByteOrderMark(std::string_view& bytes);
 // Text behind the given mark, in its encoding; bomNone gives UTF-8 without a mark.
 [[nodiscard]] std::vector<std::uint8_t> EncodeMarkedText(std::u16string_view text, TByteOrderMark mark);
 

@@ -26,7 +26,7 @@ char KindLetter(TEntryKind Kind) { return static_cast<char>(Kind); }
 TCustomListResult ReadCustomEntries(const std::string& Utf8) {
   TCustomListResult result;
   std::string_view bytes(Utf8);
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  text::SkipUtf8ByteOrderMark(bytes);
   const std::vector<std::string> lines = SplitLines(std::string(bytes));
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::u16string line = text::Utf8ToUtf16(lines[i]);

@@ -150,7 +150,7 @@ TDictionaryCompileResult Fail(std::string message) {
 
 std::vector<std::u16string> ReadWordListUtf8(const std::string& Bytes) {
   std::string_view all(Bytes);
-  if (all.starts_with("\xEF\xBB\xBF")) all.remove_prefix(3);
+  text::SkipUtf8ByteOrderMark(all);
   std::vector<std::u16string> words;
   while (!all.empty()) {
     const auto eol = all.find('\n');

@@ -171,7 +171,7 @@ TThesaurusCompileResult Fail(std::string message) {
 
 bool ParseMyThes(const std::string& Bytes, std::vector<TThesaurusSourceEntry>& Entries, std::string& Error) {
   std::string_view rest(Bytes);
-  if (rest.starts_with("\xEF\xBB\xBF")) rest.remove_prefix(3);
+  text::SkipUtf8ByteOrderMark(rest);
   std::size_t lineNumber = 0;
   auto nextLine = [&](std::string_view& line) {
     if (rest.empty()) return false;

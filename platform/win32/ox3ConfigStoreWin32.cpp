@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "lexoro/platform/ox3ByteSpan.h"
 #include "lexoro/platform/ox3IniFile.h"
 #include "lexoro/platform/ox3Platform.h"
 #include "lexoro/platform/ox3Text.h"
@@ -173,8 +174,9 @@ class TWinRegistryStore final : public TConfigStore {
       if (rc != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return Default;
       // The stored string need not end in NUL; it ends at its first NUL or its size.
       std::u16string value;
-      for (std::size_t i = 0; i + 1 < got; i += 2) {
-        const auto ch = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+      TByteReader reader(std::span<const std::uint8_t>(data).first(std::min<std::size_t>(got, data.size())));
+      while (reader.Remaining() >= 2) {
+        const auto ch = static_cast<char16_t>(reader.U16());
         if (ch == 0) break;
         value.push_back(ch);
       }
