@@ -146,8 +146,6 @@ class TMainDictionaryTree {
  public:
   [[nodiscard]] bool Lookup(std::string_view Word) const;
   void EnumeratePrefix(std::string_view Prefix, const TWordVisitor& Visitor) const;
-  [[nodiscard]] const std::array<std::uint8_t, kMainFirstByteTableSize>& FirstByteTable() const { return FFirstByteTable; }
-  [[nodiscard]] const std::array<std::uint8_t, kMainReservedSize>& Reserved() const { return FReserved; }
 
  private:
   friend std::optional<TMainDictionaryTree> ParseMainDictionaryTree(const TMainDictionaryHeader& Header,
@@ -174,7 +172,7 @@ class TMainDictionaryTree {
   std::span<const std::uint8_t> FLinkage;
   std::array<std::uint8_t, kMainFirstByteTableSize> FFirstByteTable{};
   std::array<std::span<const std::uint8_t>, kMainTableCount> FTables{};
-  std::array<std::uint8_t, kMainReservedSize> FReserved{};
+  std::array<std::uint8_t, kMainReservedSize> FReserved{};  // copied, never interpreted
   std::array<std::uint64_t, kMainTableCount + 1> FFirstIndexes{};
 };
 

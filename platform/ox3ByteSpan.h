@@ -56,7 +56,6 @@ class TByteReader {
   [[nodiscard]] constexpr std::size_t Position() const { return FPosition; }
   [[nodiscard]] constexpr std::size_t Size() const { return FBytes.size(); }
   [[nodiscard]] constexpr std::size_t Remaining() const { return FBytes.size() - FPosition; }
-  [[nodiscard]] constexpr std::span<const std::uint8_t> Bytes() const { return FBytes; }
 
   // Moves to Position (the end itself is a valid position).
   constexpr bool Seek(std::uint64_t Position) {

@@ -117,7 +117,7 @@ class TWinIniStore final : public TConfigStore {
         FPath + text::Utf8ToUtf16(".~" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++));
     const DWORD attributes = GetFileAttributesW(W(FPath));
     if (attributes == INVALID_FILE_ATTRIBUTES) {
-      if (!WriteNewFile(copy, {0xFF, 0xFE}, CREATE_NEW)) return false;
+      if (!WriteNewFile(copy, text::EncodeMarkedText(u"", text::TByteOrderMark::bomUtf16LE), CREATE_NEW)) return false;
       FUnicode = true;
     } else {
       // A folder, or a file that must not be written, is never replaced.
@@ -125,7 +125,8 @@ class TWinIniStore final : public TConfigStore {
       if (!CopyFileW(W(FPath), W(copy), TRUE)) return false;
       TReadOnlyFile file;
       std::uint8_t head[2] = {0, 0};
-      FUnicode = file.Open(copy) && file.ReadAt(0, head) == 2 && head[0] == 0xFF && head[1] == 0xFE;
+      FUnicode = file.Open(copy) && file.ReadAt(0, head) == 2 &&
+                 text::ByteOrderMarkOf(head) == text::TByteOrderMark::bomUtf16LE;
     }
     FCopy = copy;
     return true;
