@@ -1,6 +1,6 @@
 #include "lexoro/dialogs/ox3ConfigurationDialogCtrl.h"
 
-#include "lexoro/dialogs/ox3SpellLanguages.h"
+#include "lexoro/languages/ox3SpellLanguages.h"
 #include "lexoro/engine/ox3SpellBase.h"
 
 namespace lexoro {

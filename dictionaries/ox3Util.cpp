@@ -14,30 +14,25 @@ namespace {
 // Longest text the environment expansion may produce.
 constexpr std::size_t kMaxExpandedLength = 4096;
 
-bool IsDelimiter(char16_t ch) {
-#ifdef _WIN32
-  return ch == u'\\' || ch == u'/' || ch == u':';
-#else
-  return ch == u'/';
-#endif
-}
-
 std::size_t LastDelimiter(std::u16string_view path) {
   for (std::size_t i = path.size(); i > 0; --i)
-    if (IsDelimiter(path[i - 1])) return i - 1;
+    if (platform::IsPathDelimiter(path[i - 1])) return i - 1;
   return std::u16string_view::npos;
 }
 
-// The folder of a path, without a trailing delimiter (but keeping a root such as "/" or "C:\").
-std::u16string FolderOf(std::u16string_view path) {
+}  // namespace
+
+std::u16string FolderOfPath(std::u16string_view path) {
   const std::size_t at = LastDelimiter(path);
   if (at == std::u16string_view::npos) return std::u16string();
   std::size_t end = at;
-  while (end > 0 && IsDelimiter(path[end - 1]) && path[end - 1] != u':') --end;
+  while (end > 0 && platform::IsPathDelimiter(path[end - 1])) --end;
   if (end == 0) return std::u16string(path.substr(0, 1));                      // "/"
   if (path[end - 1] == u':') return std::u16string(path.substr(0, end + 1));  // "C:\"
   return std::u16string(path.substr(0, end));
 }
+
+namespace {
 
 // The file name of a path without folder and extension.
 std::u16string BareName(std::u16string_view path) {
@@ -59,7 +54,7 @@ void ExpandMacro(std::u16string& Text, std::u16string_view Macro, const std::fun
 std::u16string FolderOrApplication(platform::TSpecialFolder Folder) {
   auto path = platform::SpecialFolder(Folder);
   if (path && !path->empty()) return *path;
-  return FolderOf(platform::ApplicationFileName());
+  return FolderOfPath(platform::ApplicationFileName());
 }
 
 bool SameLetter(char16_t a, char16_t b) {
@@ -74,9 +69,7 @@ bool SameLetter(char16_t a, char16_t b) {
 std::u16string ExpandPathMacros(std::u16string_view Text) { return ExpandFolderMacros(ExpandNameMacros(Text)); }
 
 std::u16string NativePath(std::u16string Path) {
-#ifndef _WIN32
-  std::replace(Path.begin(), Path.end(), u'\\', u'/');
-#endif
+  std::replace(Path.begin(), Path.end(), u'\\', platform::kPathDelimiter);
   return Path;
 }
 
@@ -95,8 +88,8 @@ std::u16string ExpandNameMacros(std::u16string_view Text) {
 std::u16string ExpandFolderMacros(std::u16string_view Text) {
   using platform::TSpecialFolder;
   std::u16string result(Text);
-  ExpandMacro(result, u"%ModuleDir%", [] { return FolderOf(platform::ModuleFileName()); });
-  ExpandMacro(result, u"%AppDir%", [] { return FolderOf(platform::ApplicationFileName()); });
+  ExpandMacro(result, u"%ModuleDir%", [] { return FolderOfPath(platform::ModuleFileName()); });
+  ExpandMacro(result, u"%AppDir%", [] { return FolderOfPath(platform::ApplicationFileName()); });
   ExpandMacro(result, u"%AppData%", [] { return FolderOrApplication(TSpecialFolder::sfAppData); });
   ExpandMacro(result, u"%CommonDocuments%",
               [] { return platform::SpecialFolder(TSpecialFolder::sfCommonDocuments).value_or(std::u16string()); });
@@ -156,10 +149,10 @@ bool ForceDirectories(const std::u16string& Path) {
   if (Path.empty()) return false;
   if (platform::DirectoryExists(Path)) return true;
   std::u16string path = Path;
-  if (path.size() > 1 && IsDelimiter(path.back()) && path.back() != u':') path.pop_back();
+  if (path.size() > 1 && platform::IsPathDelimiter(path.back())) path.pop_back();
   if (platform::DirectoryExists(path)) return true;
   if (path.size() >= 3 && path.find(platform::kPathDelimiter) != std::u16string::npos) {
-    const std::u16string parent = FolderOf(path);
+    const std::u16string parent = FolderOfPath(path);
     if (!parent.empty() && parent != path) ForceDirectories(parent);
   }
   platform::MakeDirectory(path);

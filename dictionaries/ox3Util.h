@@ -38,6 +38,10 @@ namespace lexoro {
 // ("%AppDir%\Spell.cfg"), which POSIX folders take as slashes. Unchanged on Windows.
 [[nodiscard]] std::u16string NativePath(std::u16string Path);
 
+// The folder of Path without a trailing delimiter, keeping a root ("/", "C:\"); empty when Path
+// names no folder.
+[[nodiscard]] std::u16string FolderOfPath(std::u16string_view Path);
+
 // Text with the first occurrence of Pattern (case-sensitive) replaced by Value; unchanged when
 // Pattern does not occur or is empty.
 [[nodiscard]] std::u16string ReplaceFirst(std::u16string_view Pattern, std::u16string_view Value, std::u16string_view Text);
@@ -60,13 +64,5 @@ bool ForceDirectories(const std::u16string& Path);
 [[nodiscard]] bool GetFileVersion(const std::u16string& Path, std::uint32_t& MajorMinor, std::uint32_t& ReleaseBuild);
 // The operating system's major version is above 5 (true on POSIX).
 [[nodiscard]] bool IsNewerWindows();
-
-#ifdef _WIN32
-}  // namespace lexoro
-struct HWND__;
-namespace lexoro {
-// True when Window answers EM_EXGETSEL (a rich-edit control).
-[[nodiscard]] bool IsRichEditControl(HWND__* Window);
-#endif
 
 }  // namespace lexoro

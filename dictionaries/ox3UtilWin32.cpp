@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include "lexoro/dictionaries/ox3Util.h"
+#include "lexoro/dictionaries/ox3UtilWin32.h"
 
 namespace lexoro {
 

@@ -64,26 +64,6 @@ std::optional<std::int32_t> ParseInt32(const std::u16string& text) {
   return value;
 }
 
-bool IsFolderDelimiter(char16_t ch) {
-#ifdef _WIN32
-  return ch == u'\\' || ch == u'/';
-#else
-  return ch == u'/';
-#endif
-}
-
-// The folder part of a file path, empty when it has none.
-std::u16string FolderOfFile(const std::u16string& path) {
-  for (std::size_t i = path.size(); i > 0; --i) {
-    if (!IsFolderDelimiter(path[i - 1])) continue;
-    std::size_t end = i - 1;
-    if (end == 0) return std::u16string(path.substr(0, 1));
-    if (path[end - 1] == u':') ++end;  // keep the root of "C:\"
-    return path.substr(0, end);
-  }
-  return std::u16string();
-}
-
 }  // namespace
 
 TLexoroConfig::TLexoroConfig(TLexoroSpellBase* Owner) : FOwner(Owner) {
@@ -259,7 +239,7 @@ void TLexoroConfig::OpenStore(bool ForWriting) {
   FStore.reset();
   FWriteFailed = false;
   if (FStorage == csFile) {
-    const std::u16string folder = FolderOfFile(FFileName);
+    const std::u16string folder = FolderOfPath(FFileName);
     if (!folder.empty() && !platform::DirectoryExists(folder)) ForceDirectories(folder);
     FStore = platform::OpenIniFileStore(FFileName, ForWriting);
   } else if (FStorage == csRegistry) {

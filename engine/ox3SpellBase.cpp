@@ -2,7 +2,7 @@
 // the context menu that derived components build on.
 #include "lexoro/engine/ox3SpellBase.h"
 
-#include "lexoro/dialogs/ox3SpellLanguages.h"
+#include "lexoro/languages/ox3SpellLanguages.h"
 #include "lexoro/engine/ox3Configuration.h"
 #include "lexoro/parsing/ox3StringParser.h"
 

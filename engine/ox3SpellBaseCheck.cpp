@@ -6,7 +6,7 @@
 #include <chrono>
 #include <string>
 
-#include "lexoro/dialogs/ox3SpellLanguages.h"
+#include "lexoro/languages/ox3SpellLanguages.h"
 #include "lexoro/engine/ox3Configuration.h"
 #include "lexoro/engine/ox3SpellBase.h"
 #include "lexoro/framework/ox3Application.h"
@@ -712,27 +712,5 @@ void TLexoroSpellBase::DialogCancel() {
   FCancelled = true;
   FinishCheck();
 }
-
-// ---- Without controls -----------------------------------------------------------------------
-
-#if !defined(_WIN32)
-// There are no windows on POSIX: no control can be checked or counted, and no dialog form can
-// exist (OnCreateSpellDialog has no form to supply).
-void TLexoroSpellBase::CheckWinControl(TWinControl* Control, std::uint8_t Mode) {}
-void TLexoroSpellBase::CheckRichEdit(TWinControl* Control, std::uint8_t Mode) {}
-void TLexoroSpellBase::CheckWindow(TWindowHandle Handle, std::uint8_t Mode) {}
-void TLexoroSpellBase::CheckSelectionModal(TWinControl* Control, TWindowHandle Handle) {}
-std::int32_t TLexoroSpellBase::CountWordsInControl(TWinControl* Control, std::uint8_t Mode) { return 0; }
-TObject* TLexoroSpellBase::ParserControl() { return nullptr; }
-void TLexoroSpellBase::DialogFormInstallHooks() {}
-void TLexoroSpellBase::DialogFormRestoreHooks() {}
-void TLexoroSpellBase::DialogFormShow(bool Modal) {}
-void TLexoroSpellBase::DialogFormHideWindow() {}
-void TLexoroSpellBase::DialogFormClose() {}
-void TLexoroSpellBase::DialogFormRelease() {}
-bool TLexoroSpellBase::DialogFormShowingModal() { return false; }
-void TLexoroSpellBase::DialogFormStorePosition() {}
-void TLexoroSpellBase::DialogFormSetHelp() {}
-#endif
 
 }  // namespace lexoro

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "lexoro/framework/ox3Classes.h"
+#include "lexoro/languages/ox3SpellLanguages.h"
 
 namespace lexoro {
 
@@ -184,16 +185,6 @@ enum TSpellDialogInitialPos : std::uint8_t {
   ipScreenCenter, ipUnderSelection, ipAvoidControl, ipUserDefined, ipLastUserPos, ipIgnore, ipDesktopCenter,
 };
 enum TSpellDialogAvoidPos : std::uint8_t { saNone, saAvoid, saAvoidUpDown, saMove, saMoveUpDown };
-
-// Interface languages of the spell components (the thesaurus has an enumeration of its own
-// with the same names in another order, hence the scope).
-enum class TSpellLanguageType : std::uint8_t {
-  ltEnglish, ltSwedish, ltBrPort, ltAfrikaans, ltGerman, ltSpanish, ltRussian, ltCzech, ltDutch, ltDanish,
-  ltPolish, ltNorwegianBok, ltSerbianCyr, ltSerbianLat, ltFrench, ltItalian, ltEstonian, ltHebrew, ltCatalan,
-  ltHungarian,
-};
-// Ids of the interface texts; the values are listed with the language tables.
-enum TSpellLanguageString : std::uint8_t;
 
 using THelpContext = std::int32_t;
 // A window handle of the platform (HWND on Windows).

@@ -1,6 +1,7 @@
 #include "lexoro/engine/ox3SpellUserInterface.h"
 
 #include "lexoro/framework/ox3Application.h"
+#include "lexoro/platform/ox3Platform.h"
 
 namespace lexoro {
 
@@ -10,13 +11,9 @@ int TSpellUserInterface::ShowMessageBox(const std::u16string& Text, const std::u
 }
 
 bool TSpellUserInterface::WaitForMessage() {
-#if defined(_WIN32)
-  if (Application().Terminated()) return false;
+  if (!platform::HasMessageQueue() || Application().Terminated()) return false;
   Application().HandleMessage();
   return !Application().Terminated();
-#else
-  return false;
-#endif
 }
 
 void TSpellUserInterface::SetHourglass(bool On) {

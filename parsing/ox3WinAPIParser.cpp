@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "lexoro/dictionaries/ox3Util.h"
+#include "lexoro/dictionaries/ox3UtilWin32.h"
 #include "lexoro/framework/ox3ControlsWin32.h"
 #include "lexoro/framework/ox3GdiWin32.h"
 #include "lexoro/platform/ox3Platform.h"

@@ -7,12 +7,6 @@ namespace lexoro::platform {
 
 namespace {
 
-#ifdef _WIN32
-constexpr std::u16string_view kDefaultNewLine = u"\r\n";
-#else
-constexpr std::u16string_view kDefaultNewLine = u"\n";
-#endif
-
 // The blanks the Windows INI functions trim around names and values (0x1A is the old
 // end-of-file mark).
 bool IsBlank(char16_t ch) {
@@ -69,7 +63,7 @@ bool IsValidUtf8(std::span<const std::uint8_t> b) {
 bool TIniFile::LoadFromFile(const std::u16string& Path) {
   FLines.clear();
   FEncoding = TEncoding::Utf8;
-  FNewLine = kDefaultNewLine;
+  FNewLine = kLineBreak;
   if (!FileExists(Path) && !DirectoryExists(Path)) return true;
   const auto size = FileSize(Path);
   if (!size || *size > kMaxFileSize) return false;
@@ -81,7 +75,7 @@ bool TIniFile::LoadFromFile(const std::u16string& Path) {
 
 void TIniFile::LoadFromBytes(std::span<const std::uint8_t> Bytes) {
   FLines.clear();
-  FNewLine = kDefaultNewLine;
+  FNewLine = kLineBreak;
   std::u16string text;
   switch (text::ByteOrderMarkOf(Bytes)) {
     case text::TByteOrderMark::bomUtf8: FEncoding = TEncoding::Utf8Bom; break;

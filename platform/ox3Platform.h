@@ -10,7 +10,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -166,17 +165,13 @@ enum class TSpecialFolder { sfAppData, sfCommonDocuments, sfCommonAppData, sfMyD
 [[nodiscard]] std::optional<std::pair<std::uint32_t, std::uint32_t>> FileVersion(const std::u16string& path);
 // Windows: the system's major version is above 5. POSIX counts as a current system (true).
 [[nodiscard]] bool IsNewerWindows();
-// The folder delimiter of paths on this platform.
-#ifdef _WIN32
-inline constexpr char16_t kPathDelimiter = u'\\';
-#else
-inline constexpr char16_t kPathDelimiter = u'/';
-#endif
-
-// Test support: when a hook is set, TAtomicFileWriter asks it before each Write (which then
-// writes half of its bytes and fails) and before Commit replaces the target (which then
-// fails); true means "fail this step", as a full disk or a crash would. Pass {} to remove it.
-void SetWriteFaultHook(std::function<bool()> hook);
+// The folder delimiter of the paths this platform makes ('\\' on Windows, '/' on POSIX).
+extern const char16_t kPathDelimiter;
+// True for a character that separates folders in a path: '\\' and '/' on Windows, '/' on
+// POSIX. A drive's colon is not one ("C:\\" is a root, "C:" alone a drive).
+[[nodiscard]] bool IsPathDelimiter(char16_t ch);
+// The line break of the text files this platform writes ("\r\n" on Windows, "\n" on POSIX).
+extern const std::u16string_view kLineBreak;
 
 // ---- Spell component: dictionary folders and Office lists (ox3SpellBase) -----------------
 
@@ -236,13 +231,12 @@ class TConfigStore {
 [[nodiscard]] std::unique_ptr<TConfigStore> OpenRegistryStore(const std::u16string& keyPath, bool forWriting);
 // POSIX: the file that stands in for HKEY_CURRENT_USER\keyPath; Windows: empty.
 [[nodiscard]] std::u16string RegistryStandInFile(const std::u16string& keyPath);
-// Test support: true when the write fault hook (SetWriteFaultHook) asks to fail this step.
-// Stores that do not write through TAtomicFileWriter ask it before every write and before
-// Commit makes their writes permanent.
-[[nodiscard]] bool WriteFaultInjected();
 
 // ---- Application message loop and user prompts (framework/ox3Application) ---------------
 
+// True where the GUI thread has a message queue (Windows); POSIX has none, so a wait for a
+// message there would never end.
+[[nodiscard]] bool HasMessageQueue();
 // Takes one message of the GUI thread's queue and dispatches it; false when the queue was
 // empty. Quit is set (and nothing dispatched) when the message was the quit message. POSIX has
 // no message queue: always false.

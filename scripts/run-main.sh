@@ -5,11 +5,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
+jobs=${JOBS:-$(nproc)}
 
 cmake --preset native >/dev/null
-cmake --build --preset native
+cmake --build --preset native -j "$jobs"
 cmake --preset windows >/dev/null
-cmake --build --preset windows
+cmake --build --preset windows -j "$jobs"
 
 sample=data/sample.txt
 echo

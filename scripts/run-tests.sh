@@ -3,9 +3,11 @@
 # configurations, run their test suites (the Windows one under Wine), and run each fuzz target
 # for a bounded time. Exits non-zero when anything fails.
 #   FUZZ_SECONDS=N   time per fuzz target (default 45; 0 skips fuzzing)
+#   JOBS=N           parallel build and test jobs (default: the number of processors)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh || exit 1
+jobs=${JOBS:-$(nproc)}
 
 logs=build/test-logs
 mkdir -p "$logs"
@@ -16,7 +18,7 @@ failed=0
 run_suite() {  # preset
   local preset=$1
   echo "== $preset: configure and build =="
-  if ! { cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset"; } >"$logs/$preset-build.log" 2>&1; then
+  if ! { cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j "$jobs"; } >"$logs/$preset-build.log" 2>&1; then
     tail -n 40 "$logs/$preset-build.log"
     echo "$preset: build FAILED"
     status=1
@@ -24,7 +26,7 @@ run_suite() {  # preset
     return
   fi
   echo "== $preset: tests =="
-  ctest --preset "$preset" 2>&1 | tee "$logs/$preset-test.log"
+  ctest --preset "$preset" -j "$jobs" 2>&1 | tee "$logs/$preset-test.log"
   [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
   local line
   line=$(grep -E "tests passed, [0-9]+ tests? failed out of" "$logs/$preset-test.log" | tail -n 1)
@@ -46,7 +48,7 @@ run_suite windows
 fuzz_seconds=${FUZZ_SECONDS:-45}
 if [ "$fuzz_seconds" -gt 0 ]; then
   echo "== fuzz: build =="
-  if { cmake --preset fuzz >/dev/null && cmake --build --preset fuzz; } >"$logs/fuzz-build.log" 2>&1; then
+  if { cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j "$jobs"; } >"$logs/fuzz-build.log" 2>&1; then
     for target in build/fuzz/tests/fuzz/fuzz_*; do
       [ -x "$target" ] || continue
       name=$(basename "$target")

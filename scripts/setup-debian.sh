@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
-# Installs everything Lexoro's builds, tests and benchmarks need on a Debian 12 machine.
+# Installs everything Lexoro's builds, tests, screenshots and benchmarks need on a Debian 12
+# machine.
 # Safe to run again: packages already present are left alone.
 set -euo pipefail
 
 packages=(
-  # native build and tests
-  build-essential cmake ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev
-  # fuzzing (libFuzzer) and the sanitizer runtime
+  # the native build and its tests: compilers, CMake with Ninja, GoogleTest and GoogleMock
+  # (googletest holds the sources that the Windows build compiles for its own test programs)
+  build-essential cmake ninja-build googletest libgtest-dev libgmock-dev
+  # the fuzz build: clang's libFuzzer and the sanitizer runtimes it links
   clang libclang-rt-14-dev
-  # Windows build and its tests under Wine
-  g++-mingw-w64-x86-64 wine64 xvfb imagemagick x11-apps fonts-wine fonts-liberation
-  # sources of the shipped data: word lists and thesaurus
+  # the Windows build (MinGW-w64 cross compiler) and Wine, which runs its tests and tools;
+  # Wine's own fonts and Liberation stand in for the Windows fonts the dialogs ask for
+  g++-mingw-w64-x86-64 wine64 fonts-wine fonts-liberation
+  # screenshots of dialogs and controls (scripts/screenshots.sh): an X server without a
+  # screen, ImageMagick's import/convert and xwd to save the picture, xdotool to type and
+  # click as a user would
+  xvfb imagemagick x11-apps xdotool
+  # sources of the shipped data: SCOWL word lists and the English thesaurus
   scowl mythes-en-us
-  # other spell checkers, for side-by-side benchmarks only
+  # other spell checkers, only for the side-by-side benchmarks (bench/*.sh)
   hunspell hunspell-en-us aspell aspell-en
 )
 

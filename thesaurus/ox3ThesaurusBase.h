@@ -8,7 +8,7 @@
 #include <string>
 
 #include "lexoro/framework/ox3Classes.h"
-#include "lexoro/thesaurus/ox3ThesaurusLanguages.h"
+#include "lexoro/languages/ox3ThesaurusLanguages.h"
 
 namespace lexoro {
 

@@ -2,9 +2,9 @@
 // that language.
 #include <ostream>
 
-#include "lexoro/dialogs/ox3SpellLanguages.h"
+#include "lexoro/languages/ox3SpellLanguages.h"
 #include "lexoro/platform/ox3Text.h"
-#include "lexoro/thesaurus/ox3ThesaurusLanguages.h"
+#include "lexoro/languages/ox3ThesaurusLanguages.h"
 #include "tools/Commands.h"
 
 namespace lexoro::tools {

@@ -8,6 +8,7 @@
 
 #include "lexoro/platform/ox3Platform.h"
 #include "lexoro/platform/ox3Text.h"
+#include "lexoro/platform/ox3Version.h"
 
 namespace lexoro::tools {
 
@@ -135,7 +136,7 @@ int RunTool(const std::vector<std::string>& Args, TToolStreams& Io) {
       name.resize(std::max<std::size_t>(name.size() + 2, 20), ' ');
       out << "  " << name << c.Summary << "\n";
     }
-    out << "\n'lexoro COMMAND --help' describes one command.\n";
+    out << "\n'lexoro COMMAND --help' describes one command; 'lexoro --version' names the version.\n";
   };
   if (Args.empty()) {
     listCommands(Io.Err);
@@ -143,6 +144,10 @@ int RunTool(const std::vector<std::string>& Args, TToolStreams& Io) {
   }
   if (Args[0] == "--help" || Args[0] == "-h" || Args[0] == "help") {
     listCommands(Io.Out);
+    return kExitOk;
+  }
+  if (Args[0] == "--version") {
+    Io.Out << "lexoro " << kVersion << "\n";
     return kExitOk;
   }
   for (const auto& c : Commands()) {

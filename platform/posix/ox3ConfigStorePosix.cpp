@@ -21,6 +21,7 @@
 #include "lexoro/platform/ox3IniFile.h"
 #include "lexoro/platform/ox3Platform.h"
 #include "lexoro/platform/ox3Text.h"
+#include "lexoro/platform/ox3WriteFaults.h"
 
 namespace lexoro::platform {
 

@@ -23,6 +23,7 @@
 
 #include "lexoro/platform/ox3Platform.h"
 #include "lexoro/platform/ox3Text.h"
+#include "lexoro/platform/ox3WriteFaults.h"
 
 namespace lexoro::platform {
 
@@ -250,16 +251,9 @@ bool TAtomicFileWriter::Begin(const std::u16string& path) {
   return FImpl->fd >= 0;
 }
 
-namespace {
-std::function<bool()>& WriteFaultHook() {
-  static std::function<bool()> hook;
-  return hook;
-}
-}  // namespace
-
 bool TAtomicFileWriter::Write(std::span<const std::uint8_t> bytes) {
   if (FImpl->fd < 0 || FImpl->failed) return false;
-  if (WriteFaultHook() && WriteFaultHook()()) {
+  if (WriteFaultInjected()) {
     // An interrupted write: part of the bytes reach the file, then the write fails.
     [[maybe_unused]] auto written = write(FImpl->fd, bytes.data(), bytes.size() / 2);
     FImpl->failed = true;
@@ -281,7 +275,7 @@ bool TAtomicFileWriter::Write(std::span<const std::uint8_t> bytes) {
 bool TAtomicFileWriter::Commit() {
   if (FImpl->fd < 0) return false;
   bool ok = !FImpl->failed && fsync(FImpl->fd) == 0;
-  if (ok && WriteFaultHook() && WriteFaultHook()()) ok = false;
+  if (ok && WriteFaultInjected()) ok = false;
   // Keep the permissions of the file being replaced.
   struct stat st;
   if (ok && stat(FImpl->target.c_str(), &st) == 0) fchmod(FImpl->fd, st.st_mode & 07777);
@@ -313,10 +307,10 @@ void SetBinaryStdio() {}
 
 // ---- Custom dictionaries and path macros ----
 
-void SetWriteFaultHook(std::function<bool()> hook) { WriteFaultHook() = std::move(hook); }
+const char16_t kPathDelimiter = u'/';
+const std::u16string_view kLineBreak = u"\n";
 
-// Asked by the configuration stores (ox3Platform.h).
-bool WriteFaultInjected() { return WriteFaultHook() && WriteFaultHook()(); }
+bool IsPathDelimiter(char16_t ch) { return ch == u'/'; }
 
 std::optional<TFileStamp> FileStamp(const std::u16string& path) {
   struct stat st;
@@ -598,6 +592,8 @@ std::optional<std::u16string> ReadRegistryString(TRegistryRoot, const std::u16st
 }
 
 // ---- Application message loop and user prompts ----------------------------------------------
+
+bool HasMessageQueue() { return false; }
 
 bool DispatchOneMessage(bool& Quit) {
   Quit = false;

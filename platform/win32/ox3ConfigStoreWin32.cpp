@@ -20,6 +20,7 @@
 #include "lexoro/platform/ox3IniFile.h"
 #include "lexoro/platform/ox3Platform.h"
 #include "lexoro/platform/ox3Text.h"
+#include "lexoro/platform/ox3WriteFaults.h"
 #include "lexoro/platform/win32/ox3Handles.h"
 
 namespace lexoro::platform {

@@ -13,6 +13,7 @@
 
 #include "lexoro/platform/ox3Platform.h"
 #include "lexoro/platform/ox3Text.h"
+#include "lexoro/platform/ox3WriteFaults.h"
 #include "lexoro/platform/win32/ox3Handles.h"
 
 namespace lexoro::platform {
@@ -227,16 +228,9 @@ bool TAtomicFileWriter::Begin(const std::u16string& path) {
   return true;
 }
 
-namespace {
-std::function<bool()>& WriteFaultHook() {
-  static std::function<bool()> hook;
-  return hook;
-}
-}  // namespace
-
 bool TAtomicFileWriter::Write(std::span<const std::uint8_t> bytes) {
   if (!FImpl->file || FImpl->failed) return false;
-  if (WriteFaultHook() && WriteFaultHook()()) {
+  if (WriteFaultInjected()) {
     // An interrupted write: part of the bytes reach the file, then the write fails.
     DWORD written = 0;
     ::WriteFile(FImpl->file.Get(), bytes.data(), static_cast<DWORD>(bytes.size() / 2), &written, nullptr);
@@ -259,7 +253,7 @@ bool TAtomicFileWriter::Write(std::span<const std::uint8_t> bytes) {
 bool TAtomicFileWriter::Commit() {
   if (!FImpl->file) return false;
   bool ok = !FImpl->failed && FlushFileBuffers(FImpl->file.Get());
-  if (ok && WriteFaultHook() && WriteFaultHook()()) ok = false;
+  if (ok && WriteFaultInjected()) ok = false;
   FImpl->file.Reset();
   if (ok) {
     ok = MoveFileExW(W(FImpl->temporary), W(FImpl->target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
@@ -299,10 +293,10 @@ void SetBinaryStdio() {
 
 // ---- Custom dictionaries and path macros ----
 
-void SetWriteFaultHook(std::function<bool()> hook) { WriteFaultHook() = std::move(hook); }
+const char16_t kPathDelimiter = u'\\';
+const std::u16string_view kLineBreak = u"\r\n";
 
-// Asked by the configuration stores (ox3Platform.h).
-bool WriteFaultInjected() { return WriteFaultHook() && WriteFaultHook()(); }
+bool IsPathDelimiter(char16_t ch) { return ch == u'\\' || ch == u'/'; }
 
 std::optional<TFileStamp> FileStamp(const std::u16string& path) {
   win32::TFileHandle file(CreateFileW(W(path), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -514,6 +508,8 @@ std::optional<std::u16string> ReadRegistryString(TRegistryRoot root, const std::
 }
 
 // ---- Application message loop and user prompts ----------------------------------------------
+
+bool HasMessageQueue() { return true; }
 
 bool DispatchOneMessage(bool& Quit) {
   Quit = false;

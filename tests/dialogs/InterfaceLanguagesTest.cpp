@@ -14,13 +14,13 @@
 #include <vector>
 
 #include "lexoro/dialogs/ox3ConfigurationDialogCtrl.h"
-#include "lexoro/dialogs/ox3SpellLanguages.h"
+#include "lexoro/languages/ox3SpellLanguages.h"
 #include "lexoro/engine/ox3SpellBase.h"
 #include "lexoro/platform/ox3Platform.h"
 #include "tests/support/TestSupport.h"
 #include "lexoro/thesaurus/ox3ThesaurusBase.h"
 #include "lexoro/thesaurus/ox3ThesaurusFile.h"
-#include "lexoro/thesaurus/ox3ThesaurusLanguages.h"
+#include "lexoro/languages/ox3ThesaurusLanguages.h"
 
 namespace lexoro {
 namespace {

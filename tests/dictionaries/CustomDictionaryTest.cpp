@@ -8,6 +8,7 @@
 #include "lexoro/dictionaries/ox3CustomDictionary.h"
 #include "lexoro/platform/ox3ByteSpan.h"
 #include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3WriteFaults.h"
 #include "tests/support/TestSupport.h"
 
 namespace lexoro {

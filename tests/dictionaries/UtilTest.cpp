@@ -62,6 +62,16 @@ TEST(WordDistance, LongWordsAreNotCompared) {
   EXPECT_EQ(WordDistance(std::u16string(254, u'a'), u""), 254);
 }
 
+TEST(Paths, FoldersKeepTheirRootAndConfiguredBackslashesBecomeNative) {
+  const std::u16string d(1, platform::kPathDelimiter);
+  EXPECT_EQ(FolderOfPath(d + u"a" + d + u"b.cfg"), d + u"a");
+  EXPECT_EQ(FolderOfPath(d + u"a" + d + d + u"b.cfg"), d + u"a");
+  EXPECT_EQ(FolderOfPath(d + u"b.cfg"), d);
+  EXPECT_EQ(FolderOfPath(u"b.cfg"), u"");
+  EXPECT_EQ(FolderOfPath(u"a/b.cfg"), u"a");
+  EXPECT_EQ(NativePath(u"%AppDir%\\x\\y.cfg"), u"%AppDir%" + d + u"x" + d + u"y.cfg");
+}
+
 TEST(PathMacros, NameAndFolderMacrosUseTheRunningProgram) {
   const std::u16string app = platform::ApplicationFileName();
   ASSERT_FALSE(app.empty());

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "lexoro/dictionaries/ox3Util.h"
+#include "lexoro/dictionaries/ox3UtilWin32.h"
 #include "lexoro/platform/ox3Platform.h"
 #include "tests/support/TestSupport.h"
 
@@ -30,6 +31,13 @@ TEST(UtilWin32, RichEditProbeTellsRichEditsFromPlainEdits) {
   DestroyWindow(edit);
   DestroyWindow(rich);
   DestroyWindow(button);
+}
+
+TEST(UtilWin32, FoldersOfDrivePathsKeepTheDriveRoot) {
+  EXPECT_EQ(FolderOfPath(u"C:\\a\\b.cfg"), u"C:\\a");
+  EXPECT_EQ(FolderOfPath(u"C:/a/b.cfg"), u"C:/a");
+  EXPECT_EQ(FolderOfPath(u"C:\\b.cfg"), u"C:\\");
+  EXPECT_EQ(FolderOfPath(u"C:b.cfg"), u"");
 }
 
 TEST(UtilWin32, FileVersionComesFromTheVersionResource) {

@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "lexoro/dialogs/ox3SpellLanguages.h"
+#include "lexoro/languages/ox3SpellLanguages.h"
 #include "lexoro/framework/ox3Application.h"
 #include "lexoro/parsing/ox3StringParser.h"
 #include "tests/engine/SpellBaseTestSupport.h"

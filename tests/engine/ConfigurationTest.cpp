@@ -17,6 +17,7 @@
 #include "lexoro/engine/ox3SpellBase.h"
 #include "lexoro/platform/ox3IniFile.h"
 #include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3WriteFaults.h"
 #include "tests/engine/ConfigurationTestSupport.h"
 #include "tests/support/TestSupport.h"
 

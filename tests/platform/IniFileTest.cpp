@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3WriteFaults.h"
 #include "tests/support/TestSupport.h"
 
 namespace lexoro::platform {

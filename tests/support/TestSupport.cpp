@@ -4,10 +4,9 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 
-#include "tools/ToolCommon.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace lexoro::test {
 
@@ -44,17 +43,6 @@ void WriteText(const std::string& path, const std::string& text) {
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {
   std::ifstream in(FsPath(path), std::ios::binary);
   return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-TToolRun RunLexoro(const std::vector<std::string>& args, const std::string& input) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  tools::TToolStreams io{in, out, err};
-  TToolRun run;
-  run.Code = tools::RunTool(args, io);
-  run.Out = out.str();
-  run.Err = err.str();
-  return run;
 }
 
 std::string BuildDir() { return LEXORO_BUILD_DIR; }

@@ -34,7 +34,8 @@ void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 void WriteText(const std::string& path, const std::string& text);
 [[nodiscard]] std::vector<std::uint8_t> ReadBytes(const std::string& path);
 
-// Runs `lexoro ARGS...` in-process with the given standard input.
+// Runs `lexoro ARGS...` in-process with the given standard input (tests/support/ToolRun.cpp;
+// test programs that call it link lexoro_test_tool).
 struct TToolRun {
   int Code = 0;
   std::string Out;

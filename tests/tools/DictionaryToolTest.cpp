@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "lexoro/platform/ox3Platform.h"
+#include "lexoro/platform/ox3Version.h"
 #include "tests/support/TestSupport.h"
 #include "tools/ToolCommon.h"
 
@@ -93,6 +94,14 @@ TEST_F(DictionaryTool, EveryCommandHasHelp) {
     EXPECT_EQ(r.Code, 0) << c.Name;
     EXPECT_NE(r.Out.find("usage: lexoro"), std::string::npos) << c.Name;
   }
+}
+
+TEST(Tool, VersionIsTheProjectVersion) {
+  const auto r = Tool({"--version"});
+  EXPECT_EQ(r.Code, 0);
+  EXPECT_EQ(r.Out, "lexoro " + std::string(kVersion) + "\n");
+  EXPECT_EQ(std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." + std::to_string(kVersionPatch),
+            kVersion);
 }
 
 TEST(WordsTool, PrintsTheEnginesWords) {

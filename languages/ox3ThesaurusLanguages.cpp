@@ -1,9 +1,9 @@
-#include "lexoro/thesaurus/ox3ThesaurusLanguages.h"
+#include "lexoro/languages/ox3ThesaurusLanguages.h"
 
 #include <array>
 #include <cstddef>
 
-#include "lexoro/dialogs/ox3LanguageTable.h"
+#include "lexoro/languages/ox3LanguageTable.h"
 
 namespace lexoro {
 
@@ -11,58 +11,58 @@ namespace {
 
 // One column per language, one cell per string id in id order.
 constexpr const char16_t* kEnglish[] = {
-#include "lexoro/thesaurus/languages/English.inc"
+#include "lexoro/languages/thesaurus/English.inc"
 };
 constexpr const char16_t* kSwedish[] = {
-#include "lexoro/thesaurus/languages/Swedish.inc"
+#include "lexoro/languages/thesaurus/Swedish.inc"
 };
 constexpr const char16_t* kGerman[] = {
-#include "lexoro/thesaurus/languages/German.inc"
+#include "lexoro/languages/thesaurus/German.inc"
 };
 constexpr const char16_t* kRussian[] = {
-#include "lexoro/thesaurus/languages/Russian.inc"
+#include "lexoro/languages/thesaurus/Russian.inc"
 };
 constexpr const char16_t* kCzech[] = {
-#include "lexoro/thesaurus/languages/Czech.inc"
+#include "lexoro/languages/thesaurus/Czech.inc"
 };
 constexpr const char16_t* kDanish[] = {
-#include "lexoro/thesaurus/languages/Danish.inc"
+#include "lexoro/languages/thesaurus/Danish.inc"
 };
 constexpr const char16_t* kNorwegianBok[] = {
-#include "lexoro/thesaurus/languages/NorwegianBok.inc"
+#include "lexoro/languages/thesaurus/NorwegianBok.inc"
 };
 constexpr const char16_t* kPolish[] = {
-#include "lexoro/thesaurus/languages/Polish.inc"
+#include "lexoro/languages/thesaurus/Polish.inc"
 };
 constexpr const char16_t* kSerbianCyr[] = {
-#include "lexoro/thesaurus/languages/SerbianCyr.inc"
+#include "lexoro/languages/thesaurus/SerbianCyr.inc"
 };
 constexpr const char16_t* kSerbianLat[] = {
-#include "lexoro/thesaurus/languages/SerbianLat.inc"
+#include "lexoro/languages/thesaurus/SerbianLat.inc"
 };
 constexpr const char16_t* kItalian[] = {
-#include "lexoro/thesaurus/languages/Italian.inc"
+#include "lexoro/languages/thesaurus/Italian.inc"
 };
 constexpr const char16_t* kDutch[] = {
-#include "lexoro/thesaurus/languages/Dutch.inc"
+#include "lexoro/languages/thesaurus/Dutch.inc"
 };
 constexpr const char16_t* kEstonian[] = {
-#include "lexoro/thesaurus/languages/Estonian.inc"
+#include "lexoro/languages/thesaurus/Estonian.inc"
 };
 constexpr const char16_t* kFrench[] = {
-#include "lexoro/thesaurus/languages/French.inc"
+#include "lexoro/languages/thesaurus/French.inc"
 };
 constexpr const char16_t* kSpanish[] = {
-#include "lexoro/thesaurus/languages/Spanish.inc"
+#include "lexoro/languages/thesaurus/Spanish.inc"
 };
 constexpr const char16_t* kBrPort[] = {
-#include "lexoro/thesaurus/languages/BrPort.inc"
+#include "lexoro/languages/thesaurus/BrPort.inc"
 };
 constexpr const char16_t* kHebrew[] = {
-#include "lexoro/thesaurus/languages/Hebrew.inc"
+#include "lexoro/languages/thesaurus/Hebrew.inc"
 };
 constexpr const char16_t* kHungarian[] = {
-#include "lexoro/thesaurus/languages/Hungarian.inc"
+#include "lexoro/languages/thesaurus/Hungarian.inc"
 };
 
 // Indexed by TThesaurusLanguageType.

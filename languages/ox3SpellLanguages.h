@@ -1,6 +1,6 @@
-// The interface texts of the spell components: the string ids and the table of texts per
-// interface language (one column per TSpellLanguageType, compiled into the program from
-// dialogs/languages/*.inc).
+// The interface texts of the spell components: their languages, the string ids and the table
+// of texts per interface language (one column per TSpellLanguageType, compiled into the
+// program from languages/spell/*.inc).
 //
 // A cell holds one text or nothing. Texts are kept exactly as shown: "&" marks the accelerator
 // letter, leading and trailing blanks belong to group-box captions. There is no fallback from
@@ -12,9 +12,15 @@
 #include <string>
 #include <string_view>
 
-#include "lexoro/engine/ox3SpellTypes.h"
-
 namespace lexoro {
+
+// Interface languages of the spell components (the thesaurus has an enumeration of its own
+// with the same names in another order, hence the scope).
+enum class TSpellLanguageType : std::uint8_t {
+  ltEnglish, ltSwedish, ltBrPort, ltAfrikaans, ltGerman, ltSpanish, ltRussian, ltCzech, ltDutch, ltDanish,
+  ltPolish, ltNorwegianBok, ltSerbianCyr, ltSerbianLat, ltFrench, ltItalian, ltEstonian, ltHebrew, ltCatalan,
+  ltHungarian,
+};
 
 // Ids 0 to 10 are the captions of the spelling options with the same ordinals.
 enum TSpellLanguageString : std::uint8_t {

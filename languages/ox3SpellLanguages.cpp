@@ -1,9 +1,9 @@
-#include "lexoro/dialogs/ox3SpellLanguages.h"
+#include "lexoro/languages/ox3SpellLanguages.h"
 
 #include <array>
 #include <cstddef>
 
-#include "lexoro/dialogs/ox3LanguageTable.h"
+#include "lexoro/languages/ox3LanguageTable.h"
 
 namespace lexoro {
 
@@ -12,64 +12,64 @@ namespace {
 // One column per language. A file lists one cell per string id, in id order; nullptr is a
 // cell that holds nothing.
 constexpr const char16_t* kEnglish[] = {
-#include "lexoro/dialogs/languages/English.inc"
+#include "lexoro/languages/spell/English.inc"
 };
 constexpr const char16_t* kSwedish[] = {
-#include "lexoro/dialogs/languages/Swedish.inc"
+#include "lexoro/languages/spell/Swedish.inc"
 };
 constexpr const char16_t* kBrPort[] = {
-#include "lexoro/dialogs/languages/BrPort.inc"
+#include "lexoro/languages/spell/BrPort.inc"
 };
 constexpr const char16_t* kAfrikaans[] = {
-#include "lexoro/dialogs/languages/Afrikaans.inc"
+#include "lexoro/languages/spell/Afrikaans.inc"
 };
 constexpr const char16_t* kGerman[] = {
-#include "lexoro/dialogs/languages/German.inc"
+#include "lexoro/languages/spell/German.inc"
 };
 constexpr const char16_t* kSpanish[] = {
-#include "lexoro/dialogs/languages/Spanish.inc"
+#include "lexoro/languages/spell/Spanish.inc"
 };
 constexpr const char16_t* kRussian[] = {
-#include "lexoro/dialogs/languages/Russian.inc"
+#include "lexoro/languages/spell/Russian.inc"
 };
 constexpr const char16_t* kCzech[] = {
-#include "lexoro/dialogs/languages/Czech.inc"
+#include "lexoro/languages/spell/Czech.inc"
 };
 constexpr const char16_t* kDutch[] = {
-#include "lexoro/dialogs/languages/Dutch.inc"
+#include "lexoro/languages/spell/Dutch.inc"
 };
 constexpr const char16_t* kDanish[] = {
-#include "lexoro/dialogs/languages/Danish.inc"
+#include "lexoro/languages/spell/Danish.inc"
 };
 constexpr const char16_t* kPolish[] = {
-#include "lexoro/dialogs/languages/Polish.inc"
+#include "lexoro/languages/spell/Polish.inc"
 };
 constexpr const char16_t* kNorwegianBok[] = {
-#include "lexoro/dialogs/languages/NorwegianBok.inc"
+#include "lexoro/languages/spell/NorwegianBok.inc"
 };
 constexpr const char16_t* kSerbianCyr[] = {
-#include "lexoro/dialogs/languages/SerbianCyr.inc"
+#include "lexoro/languages/spell/SerbianCyr.inc"
 };
 constexpr const char16_t* kSerbianLat[] = {
-#include "lexoro/dialogs/languages/SerbianLat.inc"
+#include "lexoro/languages/spell/SerbianLat.inc"
 };
 constexpr const char16_t* kFrench[] = {
-#include "lexoro/dialogs/languages/French.inc"
+#include "lexoro/languages/spell/French.inc"
 };
 constexpr const char16_t* kItalian[] = {
-#include "lexoro/dialogs/languages/Italian.inc"
+#include "lexoro/languages/spell/Italian.inc"
 };
 constexpr const char16_t* kEstonian[] = {
-#include "lexoro/dialogs/languages/Estonian.inc"
+#include "lexoro/languages/spell/Estonian.inc"
 };
 constexpr const char16_t* kHebrew[] = {
-#include "lexoro/dialogs/languages/Hebrew.inc"
+#include "lexoro/languages/spell/Hebrew.inc"
 };
 constexpr const char16_t* kCatalan[] = {
-#include "lexoro/dialogs/languages/Catalan.inc"
+#include "lexoro/languages/spell/Catalan.inc"
 };
 constexpr const char16_t* kHungarian[] = {
-#include "lexoro/dialogs/languages/Hungarian.inc"
+#include "lexoro/languages/spell/Hungarian.inc"
 };
 
 // Indexed by TSpellLanguageType.

@@ -1,5 +1,5 @@
 // The interface texts of the thesaurus components: their languages, string ids and the table
-// of texts per language (compiled into the program from thesaurus/languages/*.inc).
+// of texts per language (compiled into the program from languages/thesaurus/*.inc).
 //
 // The thesaurus languages share their value names with the spell languages but not their
 // ordinals (German is 2 here and 4 there), and there is no Afrikaans and no Catalan; a table is

@@ -1,0 +1,5 @@
+#include "ox3SpellBase.h"
+#include "tools/ToolCommon.h"
+#include "lexoro/nowhere/ox3Nothing.h"
+#include "lexoro/languages/ox3SpellLanguages.h"
+#include "ox3SpellBase.h"

@@ -1,0 +1,3 @@
+#include "lexoro/suggestions/ox3Suggestions.h"
+#include "lexoro/dictionaries/ox3MainDictionary.h"
+#include "lexoro/parsing/ox3ParseEngine.h"

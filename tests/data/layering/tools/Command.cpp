@@ -1,0 +1,3 @@
+#include "tools/ToolCommon.h"
+#include "lexoro/engine/ox3SpellBase.h"
+#include "lexoro/dialogs/ox3ConfigurationDialogCtrl.h"
