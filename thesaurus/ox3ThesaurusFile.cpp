@@ -1,5 +1,7 @@
 #include "lexoro/thesaurus/ox3ThesaurusFile.h"
 
+#include <algorithm>
+
 #include "lexoro/platform/ox3ByteSpan.h"
 #include "lexoro/platform/ox3Platform.h"
 
@@ -139,6 +141,37 @@ std::optional<TThesaurusImage> ParseThesaurusFile(std::span<const std::uint8_t> 
   block(static_cast<std::uint64_t>(w), 1, image.WordLists);
   if (!reader.Ok() || !Validate(image)) return std::nullopt;
   return image;
+}
+
+std::optional<std::vector<std::uint8_t>> ThesaurusFileBytes(const TThesaurusImage& Image, std::string_view Banner) {
+  constexpr std::size_t kMaxArea = 0x7FFFFFFF;
+  const auto fits = [](const std::u16string& Name) {
+    return Name.size() <= 255 && std::all_of(Name.begin(), Name.end(), [](char16_t c) { return c <= 0xFF; });
+  };
+  if (Banner.size() > kThesaurusHeaderSize || !fits(Image.Name) ||
+      !std::all_of(Image.KindNames.begin(), Image.KindNames.end(), fits) ||
+      Image.Nodes.size() / kThesaurusNodeSize > kThesaurusMaxNodes ||
+      Image.Contexts.size() / kThesaurusContextSize > kThesaurusMaxContexts || Image.Links.size() > kMaxArea ||
+      Image.WordLists.size() > kMaxArea)
+    return std::nullopt;
+  platform::TByteWriter out;
+  out.PutBytes(Banner);
+  out.PutZeros(kThesaurusHeaderSize - Banner.size());
+  const auto putName = [&out](const std::u16string& Name) {
+    out.PutU8(static_cast<std::uint8_t>(Name.size()));
+    for (char16_t c : Name) out.PutU8(static_cast<std::uint8_t>(c));
+  };
+  putName(Image.Name);
+  for (const auto& kindName : Image.KindNames) putName(kindName);
+  out.PutU32(static_cast<std::uint32_t>(Image.Nodes.size() / kThesaurusNodeSize));
+  out.PutBytes(Image.Nodes);
+  out.PutU32(static_cast<std::uint32_t>(Image.Links.size()));
+  out.PutBytes(Image.Links);
+  out.PutU16(static_cast<std::uint16_t>(Image.Contexts.size() / kThesaurusContextSize));
+  out.PutBytes(Image.Contexts);
+  out.PutU32(static_cast<std::uint32_t>(Image.WordLists.size()));
+  out.PutBytes(Image.WordLists);
+  return out.Take();
 }
 
 // ---- The thesaurus ----------------------------------------------------------------------

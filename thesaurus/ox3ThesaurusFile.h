@@ -145,6 +145,12 @@ struct TThesaurusImage {
 // Reads the bytes of a thesaurus file, checking every structure against its area as
 // described above; no value for a file that Load rejects.
 [[nodiscard]] std::optional<TThesaurusImage> ParseThesaurusFile(std::span<const std::uint8_t> Bytes);
+// The bytes of a file holding Image, its header block starting with Banner (the rest of the
+// block zeros). The areas are written as they are. No value when a name is longer than 255
+// characters or has one above U+00FF, Banner is longer than the block, or the counts do not
+// fit their fields (more than 65536 nodes or 65535 contexts, an area of 2 GiB or more).
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> ThesaurusFileBytes(const TThesaurusImage& Image,
+                                                                          std::string_view Banner);
 
 class TThesaurusFile {
  public:

@@ -155,11 +155,6 @@ struct TCandidate {
   std::size_t Priority = 0;
 };
 
-// A length byte and the characters, one byte each; the caller checked that they fit.
-void PutShortString(platform::TByteWriter& out, const std::u16string& s) {
-  out.PutU8(static_cast<std::uint8_t>(s.size()));
-  for (char16_t c : s) out.PutU8(static_cast<std::uint8_t>(c));
-}
 
 TThesaurusCompileResult Fail(std::string message) {
   TThesaurusCompileResult result;
@@ -381,7 +376,7 @@ TThesaurusCompileResult CompileThesaurus(const std::vector<TThesaurusSourceEntry
   }
 
   // Node table and link area.
-  platform::TByteWriter nodeTable, links;
+  platform::TByteWriter nodeTable, links, contextTable, wordLists;
   nodeTable.Reserve(kThesaurusNodeSize * std::size_t{nodeCount});
   const auto node16 = [](std::uint32_t number) { return static_cast<std::uint16_t>(number); };
   for (std::uint32_t i = 0; i < nodeCount; ++i) {
@@ -412,7 +407,6 @@ TThesaurusCompileResult CompileThesaurus(const std::vector<TThesaurusSourceEntry
   }
 
   // Context table and word lists.
-  platform::TByteWriter contextTable, wordLists;
   for (const auto& context : contexts) {
     const auto list = context.Words.size() > 0xFFFF ? std::size_t{0xFFFF} : context.Words.size();
     contextTable.PutU16(node16(wordNode[words.at(context.Headword).End]));
@@ -420,24 +414,16 @@ TThesaurusCompileResult CompileThesaurus(const std::vector<TThesaurusSourceEntry
     contextTable.PutU32(static_cast<std::uint32_t>(wordLists.Size()));
     for (std::size_t i = 0; i < list; ++i) wordLists.PutU16(node16(wordNode[words.at(context.Words[i]).End]));
   }
-  constexpr std::size_t kMaxArea = std::numeric_limits<std::int32_t>::max();
-  if (links.Size() > kMaxArea || wordLists.Size() > kMaxArea)
-    return Fail("the thesaurus outgrows the 2 GiB areas of a thesaurus file");
-
-  platform::TByteWriter out;
-  out.PutBytes(std::string_view(kThesaurusBanner));
-  out.PutZeros(kThesaurusHeaderSize - (sizeof(kThesaurusBanner) - 1));
-  PutShortString(out, Options.Name);  // checked above
-  for (const char* name : kKindNames) PutShortString(out, text::U16(name));
-  out.PutU32(nodeCount);
-  out.PutBytes(nodeTable.Bytes());
-  out.PutU32(static_cast<std::uint32_t>(links.Size()));
-  out.PutBytes(links.Bytes());
-  out.PutU16(static_cast<std::uint16_t>(contexts.size()));
-  out.PutBytes(contextTable.Bytes());
-  out.PutU32(static_cast<std::uint32_t>(wordLists.Size()));
-  out.PutBytes(wordLists.Bytes());
-  result.Bytes = out.Take();
+  TThesaurusImage image;
+  image.Name = Options.Name;  // checked above
+  for (std::size_t kind = 0; kind < kThesaurusKindCount; ++kind) image.KindNames[kind] = text::U16(kKindNames[kind]);
+  image.Nodes = nodeTable.Take();
+  image.Links = links.Take();
+  image.Contexts = contextTable.Take();
+  image.WordLists = wordLists.Take();
+  auto bytes = ThesaurusFileBytes(image, kThesaurusBanner);
+  if (!bytes) return Fail("the thesaurus outgrows the 2 GiB areas of a thesaurus file");
+  result.Bytes = std::move(*bytes);
 
   result.Ok = true;
   result.Nodes = nodeCount;

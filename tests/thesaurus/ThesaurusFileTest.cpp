@@ -32,17 +32,9 @@ struct TRawThesaurus {
   std::string Name = "Test";
 
   std::vector<std::uint8_t> Bytes() const {
-    platform::TByteWriter out, links, contexts, lists;
-    out.PutZeros(kThesaurusHeaderSize);
-    auto putName = [&](const std::string& s) {
-      out.PutU8(static_cast<std::uint8_t>(s.size()));
-      out.PutBytes(s);
-    };
-    putName(Name);
-    for (const char* kind : {"head", "n.", "v.", "adj.", "adv."}) putName(kind);
-    out.PutU32(static_cast<std::uint32_t>(Nodes.size()));
+    platform::TByteWriter nodes, links, contexts, lists;
     for (const auto& node : Nodes) {
-      out.PutU32(static_cast<std::uint32_t>(links.Size()) | node.Flags | (std::uint32_t{node.Ch} << 24));
+      nodes.PutU32(static_cast<std::uint32_t>(links.Size()) | node.Flags | (std::uint32_t{node.Ch} << 24));
       if (node.Flags & kSingle) {
         links.PutU16(node.Children.at(0));
       } else {
@@ -62,13 +54,9 @@ struct TRawThesaurus {
       for (const auto& list : context.Lists)
         for (auto n : list) lists.PutU16(n);
     }
-    out.PutU32(static_cast<std::uint32_t>(links.Size()));
-    out.PutBytes(links.Bytes());
-    out.PutU16(static_cast<std::uint16_t>(Contexts.size()));
-    out.PutBytes(contexts.Bytes());
-    out.PutU32(static_cast<std::uint32_t>(lists.Size()));
-    out.PutBytes(lists.Bytes());
-    return out.Take();
+    TThesaurusImage image{U16(Name), {u"head", u"n.", u"v.", u"adj.", u"adv."}, nodes.Take(), links.Take(),
+                          contexts.Take(), lists.Take()};
+    return ThesaurusFileBytes(image, "").value();
   }
 };
 
@@ -209,6 +197,21 @@ TEST_F(ThesaurusFileTest, MissingFileAnswersFalse) {
   Thesaurus.SetFileName(Scratch.WPath("missing.oxt"));
   EXPECT_EQ(Thesaurus.FileName(), u"");
   EXPECT_FALSE(Thesaurus.Lookup(u"glad"));
+}
+
+TEST_F(ThesaurusFileTest, FileBytesRefuseWhatTheFieldsCannotHold) {
+  TThesaurusImage image;
+  image.Name = std::u16string(255, u'\u00ff');
+  ASSERT_TRUE(ThesaurusFileBytes(image, std::string(kThesaurusHeaderSize, 'x')));
+  image.Name += u'a';  // 256 characters
+  EXPECT_FALSE(ThesaurusFileBytes(image, ""));
+  image.Name = u"ok";
+  image.KindNames[4] = u"\u0100";
+  EXPECT_FALSE(ThesaurusFileBytes(image, ""));
+  image.KindNames[4] = u"";
+  EXPECT_FALSE(ThesaurusFileBytes(image, std::string(kThesaurusHeaderSize + 1, 'x')));
+  image.Nodes.resize(kThesaurusNodeSize * (kThesaurusMaxNodes + 1));
+  EXPECT_FALSE(ThesaurusFileBytes(image, ""));
 }
 
 // ---- Damaged files ----------------------------------------------------------------------
