@@ -10,9 +10,11 @@ namespace lexoro {
 
 namespace {
 
-// Enough for every node of the largest dictionary many times over; a crafted file whose
-// links form cycles stops here.
-constexpr std::uint64_t kVisitBudget = std::uint64_t{1} << 26;
+// The most nodes one enumeration visits: as many as a walk down every node of the file to
+// the depth of the longest word takes, which no real dictionary comes near (its words share
+// their endings, not their beginnings, so a walk meets each node a few times), and never
+// more than this.
+constexpr std::uint64_t kMaxVisitBudget = std::uint64_t{1} << 26;
 
 TMainNodeWord NodeWord(const std::uint8_t* node) { return {platform::LoadLe32(node)}; }
 
@@ -103,6 +105,7 @@ std::optional<TMainDictionaryTree> ParseMainDictionaryTree(const TMainDictionary
   std::copy(reserved.begin(), reserved.end(), tree.FReserved.begin());
   tree.FFirstIndexes = Header.FirstIndexes;
   tree.FWideIndexes = Header.NodeCount >= kMainWideIndexNodeCount;
+  tree.FVisitBudget = std::min(kMaxVisitBudget, Header.FirstIndexes[kMainTableCount] * kMaxWordBytes);
   return tree;
 }
 
@@ -198,7 +201,7 @@ bool TMainDictionaryTree::Lookup(std::string_view Word) const {
 }
 
 void TMainDictionaryTree::EnumeratePrefix(std::string_view Prefix, const TWordVisitor& Visitor) const {
-  if (Prefix.empty() || !Visitor) return;
+  if (Prefix.empty() || !Visitor || FCyclic) return;
   if (Prefix.size() > kMaxWordBytes) Prefix = Prefix.substr(0, kMaxWordBytes);
   TNodeRef root;
   if (!NodeAt(0, root)) return;
@@ -235,9 +238,10 @@ void TMainDictionaryTree::EnumeratePrefix(std::string_view Prefix, const TWordVi
 
   char buffer[kMaxWordBytes + 1];
   std::memcpy(buffer, Prefix.data(), Prefix.size());
-  std::uint64_t budget = kVisitBudget;
+  std::uint64_t budget = FVisitBudget;
   bool stop = false;
   Visit(last, Prefix.size() - 1, buffer, Visitor, budget, stop);
+  if (stop) FCyclic = true;
 }
 
 void TMainDictionaryTree::Visit(std::uint32_t Index, std::size_t Position, char* Buffer, const TWordVisitor& Visitor,

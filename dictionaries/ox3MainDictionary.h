@@ -35,8 +35,10 @@
 // of nodes in the tables, or a linkage offset whose indexes would run past the linkage area,
 // makes a lookup answer false and an enumeration skip that branch. Every walk is bounded:
 // a lookup takes one step per byte of the word; an enumeration never goes deeper than the
-// longest word (512 bytes) and stops after a fixed number of visited nodes, so a crafted
-// file with cycles cannot make it loop.
+// longest word (512 bytes) and stops after visiting 512 times as many nodes as the file
+// holds, so a crafted file with cycles cannot make it loop; once one enumeration has stopped
+// so, the activated tree enumerates nothing more rather than walk the cycles again for every
+// prefix.
 #pragma once
 
 #include <array>
@@ -168,6 +170,11 @@ class TMainDictionaryTree {
   void Visit(std::uint32_t Index, std::size_t Position, char* Buffer, const TWordVisitor& Visitor,
              std::uint64_t& Budget, bool& Stop) const;
 
+  // The most nodes one enumeration visits. Only links that form cycles make an enumeration
+  // spend it all; FCyclic is set then, and later enumerations report nothing instead of
+  // spending it again.
+  std::uint64_t FVisitBudget = 0;
+  mutable bool FCyclic = false;
   bool FWideIndexes = false;
   std::span<const std::uint8_t> FLinkage;
   std::array<std::uint8_t, kMainFirstByteTableSize> FFirstByteTable{};

@@ -233,9 +233,11 @@ TEST(MainDictionary, ReopeningKeepsTheActiveStateAndAFailedOpenKeepsTheOldFile) 
   EXPECT_EQ(d.ConfigurationName(), u"Two");
 }
 
-// A hand-made file: one node "a" whose only child is itself, a word end. Lookups and
-// enumerations must stay bounded.
-TEST(MainDictionary, CyclicLinksCannotMakeAWalkLoop) {
+// A hand-made file of two nodes, the root (whose only child is node 1) and node 1, a word end
+// "a" with the given children (count code and link) and linkage; the first-byte entry of "a"
+// repeats the root's child.
+std::vector<std::uint8_t> TwoNodeFile(std::uint32_t CountCode, std::uint32_t Link, std::vector<std::uint8_t> Linkage,
+                                      std::uint8_t FirstCount, std::uint32_t FirstLink) {
   platform::TByteWriter out;
   out.PutBytes(std::string_view(kMainBanner41));
   out.PutZeros(kMainHeaderSize - out.Size());
@@ -244,19 +246,24 @@ TEST(MainDictionary, CyclicLinksCannotMakeAWalkLoop) {
   out.PutU32(1033);
   out.PutU32(1);
   out.PutU32(2);
-  out.PutU32(2);  // table 0 holds two nodes
+  out.PutU32(2);  // table 0 holds both nodes
   for (unsigned k = 1; k < kMainTableCount; ++k) out.PutU32(0);
-  out.PutU32(TMainNodeWord::Make(0, 1, 1, false).Value);   // root -> node 1
-  out.PutU32(TMainNodeWord::Make('a', 1, 1, true).Value);  // "a" -> itself
-  out.PutU32(0);                                           // no linkage
+  out.PutU32(TMainNodeWord::Make(0, 1, 1, false).Value);
+  out.PutU32(TMainNodeWord::Make('a', Link, CountCode, true).Value);
+  out.PutU32(static_cast<std::uint32_t>(Linkage.size()));
+  out.PutBytes(Linkage);
   std::vector<std::uint8_t> first(kMainFirstByteTableSize, 0);
-  first[8 * 0x61] = 1;
-  first[8 * 0x61 + 1] = 1;
-  first[8 * 0x61 + 4] = 1;
+  first[8 * 'a'] = 1;
+  first[8 * 'a' + 1] = FirstCount;
+  platform::StoreLe32(&first[8 * 'a' + 4], FirstLink);
   out.PutBytes(first);
   out.PutZeros(kMainReservedSize);
-  const auto b = out.Take();
-  TCompiled c(b);
+  return out.Take();
+}
+
+// "a" is its own only child. Lookups and enumerations must stay bounded.
+TEST(MainDictionary, CyclicLinksCannotMakeAWalkLoop) {
+  TCompiled c(TwoNodeFile(1, 1, {}, 1, 1));
   auto& d = c.dictionary;
   EXPECT_TRUE(d.Lookup(u"a"));
   EXPECT_TRUE(d.Lookup(std::u16string(300, u'a')));
@@ -270,6 +277,21 @@ TEST(MainDictionary, CyclicLinksCannotMakeAWalkLoop) {
   });
   EXPECT_GT(reported, 0u);
   EXPECT_LE(longest, kMaxWordBytes);
+}
+
+// "a" has two children, both itself: 2^511 paths below it. An enumeration stops after
+// visiting 512 nodes for each node of the file, and the tree is not walked so again until
+// it is activated again.
+TEST(MainDictionary, BranchingCyclesAreWalkedOnce) {
+  TCompiled c(TwoNodeFile(2, 0, {1, 0, 1, 0}, 2, 0));
+  auto& d = c.dictionary;
+  const auto first = Enumerate(d, u"a");
+  EXPECT_GT(first.size(), 0u);
+  EXPECT_LE(first.size(), 2 * kMaxWordBytes);
+  EXPECT_TRUE(Enumerate(d, u"a").empty());
+  EXPECT_TRUE(d.Lookup(u"aaaa"));
+  d.SetActive(false);
+  EXPECT_EQ(Enumerate(d, u"a"), first);
 }
 
 TEST(MainDictionary, OutOfRangeReferencesAnswerFalse) {
