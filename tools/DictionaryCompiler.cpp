@@ -6,16 +6,13 @@
 #include <unordered_map>
 
 #include "lexoro/dictionaries/ox3MainDictionary.h"
+#include "lexoro/platform/ox3ByteSpan.h"
 #include "lexoro/platform/ox3Platform.h"
 #include "lexoro/platform/ox3Text.h"
 
 namespace lexoro::tools {
 
 namespace {
-
-constexpr std::uint32_t kNoChildren = 0xFFFFF;
-constexpr std::uint32_t kMaxLink = 0xFFFFF;  // exclusive: the all-ones value means "none"
-constexpr unsigned kMaxExtra = 8;
 
 // ---- Minimized word graph (incremental construction over sorted input) ----
 
@@ -102,7 +99,7 @@ class TNodeBuilder {
     std::string extra;
     std::uint32_t current = state;
     if (allowExtra) {
-      while (extra.size() < kMaxExtra && FStates[current].Edges.size() == 1 &&
+      while (extra.size() < kMainMaxExtraBytes && FStates[current].Edges.size() == 1 &&
              !FStates[FStates[current].Edges[0].second].Final) {
         extra.push_back(static_cast<char>(FStates[current].Edges[0].first));
         current = FStates[current].Edges[0].second;
@@ -143,14 +140,6 @@ class TNodeBuilder {
   std::vector<std::uint32_t> FPending;
 };
 
-void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
-void SetLe32(std::uint8_t* p, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
 TDictionaryCompileResult Fail(std::string message) {
   TDictionaryCompileResult r;
   r.Error = std::move(message);
@@ -161,7 +150,7 @@ TDictionaryCompileResult Fail(std::string message) {
 
 std::vector<std::u16string> ReadWordListUtf8(const std::string& Bytes) {
   std::string_view all(Bytes);
-  if (all.starts_with("\xEF\xBB\xBF")) all.remove_prefix(3);
+  text::SkipUtf8ByteOrderMark(all);
   std::vector<std::u16string> words;
   while (!all.empty()) {
     const auto eol = all.find('\n');
@@ -232,7 +221,7 @@ TDictionaryCompileResult CompileMainDictionary(const std::vector<std::u16string>
   const auto nodeCount = static_cast<std::uint32_t>(nodes.size());
   if (nodeCount >= 0x800000) return Fail("too many nodes for the file format: " + std::to_string(nodeCount));
 
-  std::array<std::vector<std::uint32_t>, 9> tables;
+  std::array<std::vector<std::uint32_t>, kMainTableCount> tables;
   for (std::uint32_t id = 1; id < nodeCount; ++id) tables[nodes[id].Extra.size()].push_back(id);
   for (auto& table : tables) {
     std::stable_sort(table.begin(), table.end(), [&](std::uint32_t a, std::uint32_t b) {
@@ -247,24 +236,21 @@ TDictionaryCompileResult CompileMainDictionary(const std::vector<std::u16string>
 
   // Linkage: one index list per distinct child set, a count byte in front of lists of eight
   // or more. Offsets point at the first index.
-  const bool wide = nodeCount >= 0xFFFF;
-  std::vector<std::uint8_t> linkage;
+  const bool wide = nodeCount >= kMainWideIndexNodeCount;
+  platform::TByteWriter linkage;
   auto putIndex = [&](std::uint32_t index) {
     if (!wide) {
-      linkage.push_back(static_cast<std::uint8_t>(index & 0xFF));
-      linkage.push_back(static_cast<std::uint8_t>(index >> 8));
+      linkage.PutU16(static_cast<std::uint16_t>(index));
     } else if (index <= 0x7FFF) {
-      linkage.push_back(static_cast<std::uint8_t>(0x80 | (index >> 8)));
-      linkage.push_back(static_cast<std::uint8_t>(index & 0xFF));
+      linkage.PutU16Be(static_cast<std::uint16_t>(0x8000 | index));
     } else {
-      linkage.push_back(static_cast<std::uint8_t>(index >> 16));
-      linkage.push_back(static_cast<std::uint8_t>((index >> 8) & 0xFF));
-      linkage.push_back(static_cast<std::uint8_t>(index & 0xFF));
+      linkage.PutU8(static_cast<std::uint8_t>(index >> 16));
+      linkage.PutU16Be(static_cast<std::uint16_t>(index));
     }
   };
   auto writeList = [&](const std::vector<std::uint32_t>& list) -> std::uint32_t {
-    if (list.size() >= 8) linkage.push_back(static_cast<std::uint8_t>(list.size()));
-    const auto offset = static_cast<std::uint32_t>(linkage.size());
+    if (list.size() >= 8) linkage.PutU8(static_cast<std::uint8_t>(list.size()));
+    const auto offset = static_cast<std::uint32_t>(linkage.Size());
     for (std::uint32_t c : list) putIndex(nodes[c].Index);
     return offset;
   };
@@ -281,11 +267,11 @@ TDictionaryCompileResult CompileMainDictionary(const std::vector<std::u16string>
   };
 
   // Node words.
-  std::array<std::vector<std::uint8_t>, 9> tableBytes;
-  for (int k = 0; k < 9; ++k) {
+  std::array<platform::TByteWriter, kMainTableCount> tableBytes;
+  for (unsigned k = 0; k < kMainTableCount; ++k) {
     for (std::uint32_t id : tables[k]) {
       const TNode& node = nodes[id];
-      std::uint32_t n = 0, link = kNoChildren;
+      std::uint32_t n = 0, link = kMainNoChildren;
       const auto& list = node.Pad ? std::vector<std::uint32_t>() : children(id);
       if (list.size() == 1) {
         n = 1;
@@ -295,50 +281,47 @@ TDictionaryCompileResult CompileMainDictionary(const std::vector<std::u16string>
         n = list.size() <= 7 ? static_cast<std::uint32_t>(list.size()) : 0;
         if (n == 0) --link;  // the count byte
       }
-      if (link != kNoChildren && link >= kMaxLink) return Fail("the word list is too large: a link exceeds 20 bits");
-      const std::uint32_t v = node.Ch | (link << 8) | (n << 28) | (node.WordEnd ? 0x80000000u : 0u);
-      PutLe32(tableBytes[k], v);
-      for (char e : node.Extra) tableBytes[k].push_back(static_cast<std::uint8_t>(e));
+      // Every real link lies below the value that means "no children".
+      if (!list.empty() && link >= kMainNoChildren) return Fail("the word list is too large: a link exceeds 20 bits");
+      tableBytes[k].PutU32(TMainNodeWord::Make(node.Ch, link, n, node.WordEnd).Value);
+      tableBytes[k].PutBytes(node.Extra);
     }
   }
-  if (linkage.size() > kMaxLink) return Fail("the word list is too large: the linkage area exceeds 20 bits");
+  if (linkage.Size() > kMainNoChildren) return Fail("the word list is too large: the linkage area exceeds 20 bits");
 
   // First-byte table: repeats the root's children.
-  std::vector<std::uint8_t> firstBytes(2048, 0);
+  std::vector<std::uint8_t> firstBytes(kMainFirstByteTableSize, 0);
   for (std::uint32_t c : rootChildren) {
     const TNode& node = nodes[c];
     std::uint8_t* entry = firstBytes.data() + 8 * node.Ch;
     const auto& list = childrenOfState[node.ChildState];
     entry[0] = node.WordEnd ? 1 : 0;
     entry[1] = static_cast<std::uint8_t>(list.size());
-    if (list.size() == 1) SetLe32(entry + 4, nodes[list[0]].Index);
-    else if (list.size() >= 2) SetLe32(entry + 4, offsetForState(node.ChildState));
+    if (list.size() == 1) platform::StoreLe32(entry + 4, nodes[list[0]].Index);
+    else if (list.size() >= 2) platform::StoreLe32(entry + 4, offsetForState(node.ChildState));
   }
 
   // Assemble the file.
   TDictionaryCompileResult result;
-  auto& out = result.Bytes;
-  const char* banner = Options.MinorVersion >= 1 ? kMainBanner41 : kMainBanner40;
-  out.assign(1024, 0);
-  std::memcpy(out.data(), banner, std::strlen(banner));
+  platform::TByteWriter out;
+  const std::string_view banner = Options.MinorVersion >= 1 ? kMainBanner41 : kMainBanner40;
+  out.PutBytes(banner);
+  out.PutZeros(kMainHeaderSize - banner.size());
   std::u16string title = Options.Title.substr(0, 255);
   if (const auto zero = title.find(u'\0'); zero != std::u16string::npos) title.resize(zero);
-  out.push_back(static_cast<std::uint8_t>(title.size()));
-  for (char16_t unit : title) {
-    out.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(unit >> 8));
-  }
-  out.push_back(0);
-  out.push_back(0);
-  PutLe32(out, static_cast<std::uint32_t>(Options.Language));
-  PutLe32(out, static_cast<std::uint32_t>(encoded.size()));
-  PutLe32(out, nodeCount);
-  for (int k = 0; k < 9; ++k) PutLe32(out, static_cast<std::uint32_t>(tables[k].size()));
-  for (int k = 0; k < 9; ++k) out.insert(out.end(), tableBytes[k].begin(), tableBytes[k].end());
-  PutLe32(out, static_cast<std::uint32_t>(linkage.size()));
-  out.insert(out.end(), linkage.begin(), linkage.end());
-  out.insert(out.end(), firstBytes.begin(), firstBytes.end());
-  out.insert(out.end(), 1024, 0);
+  out.PutU8(static_cast<std::uint8_t>(title.size()));
+  for (char16_t unit : title) out.PutU16(unit);
+  out.PutU16(0);
+  out.PutI32(Options.Language);
+  out.PutU32(static_cast<std::uint32_t>(encoded.size()));
+  out.PutU32(nodeCount);
+  for (const auto& table : tables) out.PutU32(static_cast<std::uint32_t>(table.size()));
+  for (const auto& table : tableBytes) out.PutBytes(table.Bytes());
+  out.PutU32(static_cast<std::uint32_t>(linkage.Size()));
+  out.PutBytes(linkage.Bytes());
+  out.PutBytes(firstBytes);
+  out.PutZeros(kMainReservedSize);
+  result.Bytes = out.Take();
 
   result.Ok = true;
   result.WordCount = static_cast<std::uint32_t>(encoded.size());
