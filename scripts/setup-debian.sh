@@ -15,8 +15,9 @@ packages=(
   g++-mingw-w64-x86-64 wine64 fonts-wine fonts-liberation
   # screenshots of dialogs and controls (scripts/screenshots.sh): an X server without a
   # screen, ImageMagick's import/convert and xwd to save the picture, xdotool to type and
-  # click as a user would
-  xvfb imagemagick x11-apps xdotool
+  # click as a user would, and DejaVu Sans Condensed for the dialogs' text in every script of
+  # the interface (Wine's Tahoma has no Hebrew)
+  xvfb imagemagick x11-apps xdotool fonts-dejavu-extra
   # sources of the shipped data: SCOWL word lists and the English thesaurus
   scowl mythes-en-us
   # other spell checkers, only for the side-by-side benchmarks (bench/*.sh)
