@@ -315,8 +315,8 @@ void TLexoroSpellBase::ShowPopup(TObject* Menu, std::int32_t XPos, std::int32_t 
                                  std::u16string& PopupWord) {
   PopupAction = 0;
 }
-std::int32_t TLexoroSpellBase::DoPopupMenu(TObject* Control, TSpellPopupOptions Options, std::u16string& Word,
-                                           std::int32_t Y, std::int32_t X) {
+TSpellPopupOption TLexoroSpellBase::DoPopupMenu(TObject* Control, TSpellPopupOptions Options, std::u16string& Word,
+                                                std::int32_t Y, std::int32_t X) {
   return spCancel;
 }
 

@@ -30,7 +30,6 @@
 #include "lexoro/dictionaries/ox3MainDictionary.h"
 #include "lexoro/dictionaries/ox3PhoneticsMap.h"
 #include "lexoro/engine/ox3SpellTypes.h"
-#include "lexoro/engine/ox3SpellUserInterface.h"
 #include "lexoro/framework/ox3Classes.h"
 #include "lexoro/parsing/ox3Ignore.h"
 #include "lexoro/parsing/ox3ParseEngine.h"
@@ -120,10 +119,10 @@ class TLexoroSpellBase : public TComponent {
   virtual void ShowEndMessage();
   // The Sender of check events: the checked control, or the component itself.
   virtual TObject* CheckedControl();
-  virtual void ApplyReplacement(const std::u16string& Text, std::int32_t State);
-  virtual void ApplyIgnore(std::int32_t State);
+  virtual void ApplyReplacement(const std::u16string& Text, TReplaceState State);
+  virtual void ApplyIgnore(TIgnoreState State);
   // Fires OnParserUndoLast, then the parser's UndoLast.
-  virtual void NotifyUndo(std::int32_t UndoState, TSpellAction Action, std::int32_t& UndoData);
+  virtual void NotifyUndo(TUndoState UndoState, TSpellAction Action, TUndoData& UndoData);
   // Change handler of the ConfigDictionaryDir list.
   virtual void DictionaryDirChanged(TObject* Sender);
   virtual void BeforeChange(TObject* Control);
@@ -139,8 +138,9 @@ class TLexoroSpellBase : public TComponent {
   virtual bool IsRepeatedWord(const std::u16string& Word, TControlParser* Parser);
   virtual bool PossessiveAccepted(const std::u16string& Word);
   virtual void ApplyAllowedCases(const std::u16string& Word, std::u16string& Variant);
-  // Word counting and error counting over a parser (modes ckSelection and ckEntireText).
-  virtual void ScanParser(TControlParser* Parser, std::uint8_t Mode, std::int32_t& Words, std::int32_t& Errors,
+  // Word counting and error counting over a parser (modes ckSelection and ckEntireText). The
+  // parser stays the caller's.
+  virtual void ScanParser(TControlParser& Parser, TCheckMode Mode, std::int32_t& Words, std::int32_t& Errors,
                           bool& HasErrors, bool StopAtFirst, bool CheckWords);
   virtual void UndoLastAction();
   virtual void AddUndo(TSpellAction Action, const std::u16string& Replacement, bool Reposition, bool Automatic);
@@ -153,7 +153,8 @@ class TLexoroSpellBase : public TComponent {
                          std::u16string& PopupWord);
   virtual void FinishCheck();
   virtual void ContinueCheck();
-  virtual void CheckWrapAround(TControlParser* Parser);
+  // The parser stays the caller's.
+  virtual void CheckWrapAround(TControlParser& Parser);
   // Suggestions for Word, at most Max of them (Max < 0: all).
   virtual void BuildSuggestions(const std::u16string& Word, int Max, TStringList& Strings);
   virtual void SuggestionCandidateValid(const std::u16string& Word, bool& Valid);
@@ -201,20 +202,24 @@ class TLexoroSpellBase : public TComponent {
   virtual void ClearUndo();
   virtual void ReleaseDictionaries();
   virtual void CloseDialog();
-  // The check driver. The component frees a parser handed to CheckParser when the check ends
-  // (unless a wrap-around check is reusing it).
+  // The check driver. A control that cannot have a window is checked as an empty control.
   virtual void CheckString(std::u16string& Text);
-  virtual void CheckWinControl(TWinControl* Control, std::uint8_t Mode);
-  virtual void CheckRichEdit(TWinControl* Control, std::uint8_t Mode);
-  virtual void CheckWindow(TWindowHandle Handle, std::uint8_t Mode);
+  virtual void CheckWinControl(TWinControl* Control, TCheckMode Mode);
+  virtual void CheckRichEdit(TWinControl* Control, TCheckMode Mode);
+  virtual void CheckWindow(TWindowHandle Handle, TCheckMode Mode);
   virtual void CheckSelectionModal(TWinControl* Control, TWindowHandle Handle);
-  virtual void CheckParser(TControlParser* Parser, std::uint8_t Mode);
+  // Takes the parser over and frees it when the check ends (at once when the check is dropped).
+  virtual void CheckParser(std::unique_ptr<TControlParser> Parser, TCheckMode Mode);
+  // Borrows the parser: the caller keeps it alive until the check has ended (Checking() is
+  // false; a synchronous check has ended when this returns).
+  virtual void CheckParser(TControlParser& Parser, TCheckMode Mode);
   virtual void StartSequence();
   virtual void EndSequence();
   virtual void StopCheck(bool Cancelled);
   virtual std::int32_t CountWords(const std::u16string& Text);
-  virtual std::int32_t CountWordsInControl(TWinControl* Control, std::uint8_t Mode);
-  virtual std::int32_t CountWordsParser(TControlParser* Parser, std::uint8_t Mode);
+  virtual std::int32_t CountWordsInControl(TWinControl* Control, TCheckMode Mode);
+  // The parser stays the caller's.
+  virtual std::int32_t CountWordsParser(TControlParser& Parser, TCheckMode Mode);
   // Dialog commands.
   virtual void DialogIgnore();
   virtual void DialogIgnoreAll();
@@ -240,7 +245,7 @@ class TLexoroSpellBase : public TComponent {
   virtual void GetSuggestions(const std::u16string& Word, TStringList& Strings);
   virtual void LearnReplacement(const std::u16string& Word, const std::u16string& Replacement);
   // Live context menu over Word (base: no menu, the answer is spCancel).
-  virtual std::int32_t DoPopupMenu(TObject* Control, TSpellPopupOptions Options, std::u16string& Word,
+  virtual TSpellPopupOption DoPopupMenu(TObject* Control, TSpellPopupOptions Options, std::u16string& Word,
                                    std::int32_t Y, std::int32_t X);
 
   // ---- Published properties and events, in published order --------------------------------
@@ -419,11 +424,6 @@ class TLexoroSpellBase : public TComponent {
   [[nodiscard]] bool DialogShown() const { return FDialogShown; }
   [[nodiscard]] std::int32_t SequenceDepth() const { return FSequenceDepth; }
   [[nodiscard]] TForm* DialogForm() const { return FDialogForm; }
-  // Message boxes, the hourglass and the synchronous wait go through this; null is ignored.
-  [[nodiscard]] TSpellUserInterface& UserInterface() { return *FUserInterface; }
-  void SetUserInterface(std::unique_ptr<TSpellUserInterface> Value) {
-    if (Value) FUserInterface = std::move(Value);
-  }
 
   // Subscriptions of the other parts of the suite.
   [[nodiscard]] TEventList& ConfigChangedList() { return FConfigChangedList; }
@@ -534,7 +534,6 @@ class TLexoroSpellBase : public TComponent {
   // Check driver state.
   bool FChecking = false;
   TControlParser* FParser = nullptr;
-  bool FOwnsParsers = true;
   std::int32_t FStartX = 0;
   std::int32_t FStartY = 0;
   std::u16string FCurrentWord;
@@ -567,7 +566,6 @@ class TLexoroSpellBase : public TComponent {
   bool FHourglass = false;
   // FinishCheck is running (a handler calling StopCheck from there must not enter it again).
   bool FFinishing = false;
-  std::unique_ptr<TSpellUserInterface> FUserInterface = std::make_unique<TSpellUserInterface>();
   // The dialog form's own handlers while the component's are installed.
   TNotifyEvent FFormOnShow;
   TNotifyEvent FFormOnActivate;
@@ -591,13 +589,15 @@ class TLexoroSpellBase : public TComponent {
 
   // Driver steps shared by several operations.
   void SetHourglass(bool On);
+  // CheckParser of both kinds: Owned is null for a borrowed parser, else it holds Parser.
+  void RunCheck(TControlParser& Parser, std::unique_ptr<TControlParser> Owned, TCheckMode Mode);
   void FreeParser();
   // Ends the check without its events after an exception left it half done.
   void AbandonCheck(std::uint32_t Serial);
   // Restores the records taken back by one undo step.
   void UndoRecord(std::unique_ptr<TLexoroUndo> Record);
   // Puts R.Word back in place of R.Replacement.
-  void RestoreFoundWord(const TLexoroUndo& R, std::int32_t State);
+  void RestoreFoundWord(const TLexoroUndo& R, TReplaceState State);
 
   TEventList FConfigChangedList;
   TEventList FIgnoreFiltersList;

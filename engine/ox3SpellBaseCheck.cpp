@@ -47,7 +47,7 @@ std::u16string Decimal(std::int32_t Value) {
 void TLexoroSpellBase::CheckString(std::u16string& Text) {
   auto parser = std::make_unique<TStringParser>();
   parser->Initialize(Text);
-  CheckParser(parser.release(), ckEntireText);
+  CheckParser(std::move(parser), ckEntireText);
 }
 
 void TLexoroSpellBase::FreeParser() {
@@ -65,14 +65,21 @@ void TLexoroSpellBase::AbandonCheck(std::uint32_t Serial) {
   FChecking = false;
 }
 
-void TLexoroSpellBase::CheckParser(TControlParser* Parser, std::uint8_t Mode) {
-  // The parser is the driver's from here on when it owns parsers.
-  std::unique_ptr<TControlParser> owned(FOwnsParsers ? Parser : nullptr);
+void TLexoroSpellBase::CheckParser(std::unique_ptr<TControlParser> Parser, TCheckMode Mode) {
   if (!Parser) return;
+  TControlParser& parser = *Parser;
+  RunCheck(parser, std::move(Parser), Mode);
+}
+
+void TLexoroSpellBase::CheckParser(TControlParser& Parser, TCheckMode Mode) { RunCheck(Parser, nullptr, Mode); }
+
+void TLexoroSpellBase::RunCheck(TControlParser& Parser, std::unique_ptr<TControlParser> Owned, TCheckMode Mode) {
   // One check at a time; and after a cancel every further check of the sequence is skipped.
+  // A request dropped here frees an owned parser on return.
   if (FChecking || (FSequenceDepth > 0 && FCancelled)) return;
   if (Mode == ckWrapAround) {
-    CheckWrapAround(owned ? owned.release() : Parser);
+    // Synchronous from start to end: an owned parser lives until it returns.
+    CheckWrapAround(Parser);
     return;
   }
   FChangeAnnounced = false;
@@ -81,14 +88,14 @@ void TLexoroSpellBase::CheckParser(TControlParser* Parser, std::uint8_t Mode) {
   const std::uint32_t serial = ++FCheckSerial;
   FPrompting = false;
   FContinuePending = false;
-  FParser = Parser;
-  FOwnedParser = std::move(owned);
+  FParser = &Parser;
+  FOwnedParser = std::move(Owned);
   try {
     EnsureConfigLoaded();
-    Parser->GetCursorPosition(FStartX, FStartY);
+    Parser.GetCursorPosition(FStartX, FStartY);
     FLastWord.clear();
     FRepeatedMode = false;
-    FParsingEngine->PositionParser(Parser, Mode);
+    FParsingEngine->PositionParser(&Parser, Mode);
     ClearUndo();
     if (FSequenceDepth == 0) {
       FWordsChecked = 0;
@@ -100,7 +107,7 @@ void TLexoroSpellBase::CheckParser(TControlParser* Parser, std::uint8_t Mode) {
     if (FChecking && FCheckSerial == serial && !(FDialogShowImmediate && FDialogShowModal)) ContinueCheck();
     TBusyGuard busy(*this);
     while (FSynchronousCheck && FChecking && FCheckSerial == serial) {
-      if (!FUserInterface->WaitForMessage()) break;
+      if (Application().Terminated() || !Application().HandleMessage()) break;
     }
   } catch (...) {
     // A handler's exception reaches the caller; the component must not stay "checking" with a
@@ -113,7 +120,7 @@ void TLexoroSpellBase::CheckParser(TControlParser* Parser, std::uint8_t Mode) {
 void TLexoroSpellBase::SetHourglass(bool On) {
   if (FHourglass == On) return;
   FHourglass = On;
-  FUserInterface->SetHourglass(On);
+  Application().SetCursor(On ? TCursor::crHourGlass : TCursor::crDefault);
 }
 
 void TLexoroSpellBase::ContinueCheck() {
@@ -137,9 +144,10 @@ void TLexoroSpellBase::ContinueCheck() {
     ++FWordsChecked;
     CountCheckedWord();
     replacement.clear();
+    // The word is current while it is classified: OnWordCheck may ask for it.
+    FCurrentWord = word;
     const TWordCheckType type = ClassifyWord(CheckedControl(), word, FParser, FLastWord, replacement);
     if (!alive()) return;
-    FCurrentWord = word;
     if (type == wcCorrected) {
       FParser->SelectWord(Length(FCurrentWord));
       AddUndo(saChange, replacement, false, true);
@@ -246,42 +254,36 @@ void TLexoroSpellBase::EndSequence() {
   SetKeepDictionariesActive(FSavedKeepDictionariesActive);
 }
 
-void TLexoroSpellBase::CheckWrapAround(TControlParser* Parser) {
-  std::unique_ptr<TControlParser> owned(FOwnsParsers ? Parser : nullptr);
-  if (!Parser) return;
+void TLexoroSpellBase::CheckWrapAround(TControlParser& Parser) {
+  // Each part is a synchronous check of the same parser, which stays the caller's.
   const bool savedSynchronous = FSynchronousCheck;
-  const bool savedOwns = FOwnsParsers;
   FSynchronousCheck = true;
-  FOwnsParsers = false;
   struct TRestore {
     TLexoroSpellBase& S;
-    bool Synchronous, Owns;
-    ~TRestore() {
-      S.FSynchronousCheck = Synchronous;
-      S.FOwnsParsers = Owns;
-    }
-  } restore{*this, savedSynchronous, savedOwns};
+    bool Synchronous;
+    ~TRestore() { S.FSynchronousCheck = Synchronous; }
+  } restore{*this, savedSynchronous};
 
   StartSequence();
   std::int32_t startX = 0, startY = 0, endX = 0, endY = 0;
-  Parser->GetSelection(startX, startY, endX, endY);
+  Parser.GetSelection(startX, startY, endX, endY);
   if (startX == endX && startY == endY) {
     // From the caret to the end, then from the top up to the caret.
     CheckParser(Parser, ckFromCursor);
-    Parser->SetPosition(0, 0, spCursor);
-    Parser->SetPosition(startX, startY, spEndBound);
+    Parser.SetPosition(0, 0, spCursor);
+    Parser.SetPosition(startX, startY, spEndBound);
     CheckParser(Parser, ckAsPositioned);
   } else {
     CheckParser(Parser, ckSelection);
     if (!FCancelled) {
-      const int answer = FUserInterface->ShowMessageBox(GetString(lsEndSelectionMessage), GetString(lsSpelling),
-                                                        mbYesNo | mbIconQuestion);
+      const int answer = Application().ShowMessageBox(GetString(lsEndSelectionMessage), GetString(lsSpelling),
+                                                      mbYesNo | mbIconQuestion);
       if (answer == idYes) {
-        Parser->SetPosition(endX, endY, spCursor);
-        Parser->SetPosition(kBeyondEnd, kBeyondEnd, spEndBound);
+        Parser.SetPosition(endX, endY, spCursor);
+        Parser.SetPosition(kBeyondEnd, kBeyondEnd, spEndBound);
         CheckParser(Parser, ckAsPositioned);
-        Parser->SetPosition(0, 0, spCursor);
-        Parser->SetPosition(startX, startY, spEndBound);
+        Parser.SetPosition(0, 0, spCursor);
+        Parser.SetPosition(startX, startY, spEndBound);
         CheckParser(Parser, ckAsPositioned);
       } else {
         FCancelled = true;
@@ -293,15 +295,15 @@ void TLexoroSpellBase::CheckWrapAround(TControlParser* Parser) {
 
 // ---- Counting -------------------------------------------------------------------------------
 
-void TLexoroSpellBase::ScanParser(TControlParser* Parser, std::uint8_t Mode, std::int32_t& Words,
+void TLexoroSpellBase::ScanParser(TControlParser& Parser, TCheckMode Mode, std::int32_t& Words,
                                   std::int32_t& Errors, bool& HasErrors, bool StopAtFirst, bool CheckWords) {
   Words = 0;
   Errors = 0;
   HasErrors = false;
-  if (!Parser || (Mode != ckSelection && Mode != ckEntireText)) return;
+  if (Mode != ckSelection && Mode != ckEntireText) return;
   EnsureConfigLoaded();
   std::int32_t startX = 0, startY = 0;
-  Parser->GetCursorPosition(startX, startY);
+  Parser.GetCursorPosition(startX, startY);
   TMainParsingEngine engine;
   if (auto* main = dynamic_cast<TMainParsingEngine*>(FParsingEngine.get())) {
     engine.SetWordCharacters(main->WordCharacters());
@@ -310,29 +312,29 @@ void TLexoroSpellBase::ScanParser(TControlParser* Parser, std::uint8_t Mode, std
   engine.SetCharacterHook(
       [this](char16_t Ch, TControlParser* P, bool& Handled) { RunCharacterHook(Ch, P, Handled); });
   engine.SetWordHook([this](const std::u16string& W, TControlParser* P, bool& Reject) { RunWordHook(W, P, Reject); });
-  engine.PositionParser(Parser, Mode);
+  engine.PositionParser(&Parser, Mode);
   const auto started = std::chrono::steady_clock::now();
   const bool hourglassBefore = FHourglass;
   std::u16string word, previous;
   for (;;) {
-    engine.GetNextWord(Parser, word);
+    engine.GetNextWord(&Parser, word);
     if (word.empty()) break;
     ++Words;
     if (FUseHourglassCursor && !FHourglass && std::chrono::steady_clock::now() - started > kHourglassDelay)
       SetHourglass(true);
     if (CheckWords) {
       if (!WordAcceptable(word)) ++Errors;
-      else if (FRepeated && word == previous && IsRepeatedWord(word, Parser)) ++Errors;
+      else if (FRepeated && word == previous && IsRepeatedWord(word, &Parser)) ++Errors;
       previous = word;
       if (StopAtFirst && Errors > 0) break;
     }
   }
   switch (FEndCursorPosition) {
-    case epHome: Parser->SetPosition(0, 0, spCursor); break;
-    case epOriginal: Parser->SetPosition(startX, startY, spCursor); break;
+    case epHome: Parser.SetPosition(0, 0, spCursor); break;
+    case epOriginal: Parser.SetPosition(startX, startY, spCursor); break;
     case epNoModify: break;
   }
-  Parser->SelectWord(0);
+  Parser.SelectWord(0);
   SetHourglass(hourglassBefore);
   HasErrors = Errors > 0;
 }
@@ -341,10 +343,10 @@ std::int32_t TLexoroSpellBase::CountWords(const std::u16string& Text) {
   std::u16string copy = Text;
   TStringParser parser;
   parser.Initialize(copy);
-  return CountWordsParser(&parser, ckEntireText);
+  return CountWordsParser(parser, ckEntireText);
 }
 
-std::int32_t TLexoroSpellBase::CountWordsParser(TControlParser* Parser, std::uint8_t Mode) {
+std::int32_t TLexoroSpellBase::CountWordsParser(TControlParser& Parser, TCheckMode Mode) {
   std::int32_t words = 0, errors = 0;
   bool hasErrors = false;
   ScanParser(Parser, Mode, words, errors, hasErrors, false, false);
@@ -430,7 +432,7 @@ void TLexoroSpellBase::ShowEndMessage() {
   }
   std::u16string text = GetString(lsEndMessage);
   if (FEndMessageWordCount) text += u"\r\n\r\n" + GetString(lsWordsChecked) + u" " + Decimal(FWordsChecked);
-  FUserInterface->ShowMessageBox(text, GetString(lsSpelling), mbOK | mbIconInformation);
+  Application().ShowMessageBox(text, GetString(lsSpelling), mbOK | mbIconInformation);
 }
 
 void TLexoroSpellBase::DialogShowHook(TObject* Sender) {
@@ -468,7 +470,7 @@ TForm* TLexoroSpellBase::CreateSpellDialog() { return nullptr; }
 
 // ---- Applying commands ----------------------------------------------------------------------
 
-void TLexoroSpellBase::ApplyReplacement(const std::u16string& Text, std::int32_t State) {
+void TLexoroSpellBase::ApplyReplacement(const std::u16string& Text, TReplaceState State) {
   if (!FParser) return;
   if (!FChangeAnnounced) {
     FChangeAnnounced = true;
@@ -480,7 +482,7 @@ void TLexoroSpellBase::ApplyReplacement(const std::u16string& Text, std::int32_t
   if (OnParserReplaceWord) OnParserReplaceWord(this, false, Text, State);
 }
 
-void TLexoroSpellBase::ApplyIgnore(std::int32_t State) {
+void TLexoroSpellBase::ApplyIgnore(TIgnoreState State) {
   if (!FParser) return;
   if (OnParserIgnoreWord) OnParserIgnoreWord(this, true, State);
   FIgnoreWordList.Before = true;
@@ -494,12 +496,9 @@ void TLexoroSpellBase::ApplyIgnore(std::int32_t State) {
   FIgnoreWordList.Notify(this);
 }
 
-void TLexoroSpellBase::NotifyUndo(std::int32_t UndoState, TSpellAction Action, std::int32_t& UndoData) {
+void TLexoroSpellBase::NotifyUndo(TUndoState UndoState, TSpellAction Action, TUndoData& UndoData) {
   if (OnParserUndoLast) OnParserUndoLast(this, UndoState, Action, UndoData);
-  if (!FParser) return;
-  void* data = reinterpret_cast<void*>(static_cast<std::intptr_t>(UndoData));
-  FParser->UndoLast(UndoState, static_cast<std::int32_t>(Action), data);
-  UndoData = static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(data));
+  if (FParser) FParser->UndoLast(UndoState, Action, UndoData);
 }
 
 void TLexoroSpellBase::BeforeChange(TObject* Control) {
@@ -522,13 +521,12 @@ void TLexoroSpellBase::AddUndo(TSpellAction Action, const std::u16string& Replac
   record->Action = Action;
   record->Automatic = Automatic;
   record->Reposition = Reposition;
-  record->UndoData = 0;
   TLexoroUndo* added = record.get();
   FUndoList.push_back(std::move(record));
-  std::int32_t data = 0;
-  NotifyUndo(0, Action, data);
+  TUndoData data;
+  NotifyUndo(usCreated, Action, data);
   // The handler may have cleared the list meanwhile.
-  if (!FUndoList.empty() && FUndoList.back().get() == added) added->UndoData = data;
+  if (!FUndoList.empty() && FUndoList.back().get() == added) added->UndoData = std::move(data);
   if (FMaxUndo > 0) {
     const auto keep = static_cast<std::size_t>(FMaxUndo);
     if (FUndoList.size() > keep)
@@ -536,7 +534,7 @@ void TLexoroSpellBase::AddUndo(TSpellAction Action, const std::u16string& Replac
   }
 }
 
-void TLexoroSpellBase::RestoreFoundWord(const TLexoroUndo& R, std::int32_t State) {
+void TLexoroSpellBase::RestoreFoundWord(const TLexoroUndo& R, TReplaceState State) {
   FParser->SetPosition(R.X + Length(R.Replacement), R.Y, spCursor);
   FParser->SelectWord(Length(R.Replacement));
   ApplyReplacement(R.Word, State);
@@ -544,7 +542,7 @@ void TLexoroSpellBase::RestoreFoundWord(const TLexoroUndo& R, std::int32_t State
 
 void TLexoroSpellBase::UndoRecord(std::unique_ptr<TLexoroUndo> Record) {
   TLexoroUndo& r = *Record;
-  NotifyUndo(1, r.Action, r.UndoData);
+  NotifyUndo(usBefore, r.Action, r.UndoData);
   if (!FParser) return;
   switch (r.Action) {
     case saIgnore:
@@ -578,7 +576,7 @@ void TLexoroSpellBase::UndoRecord(std::unique_ptr<TLexoroUndo> Record) {
       FParser->SetPosition(r.X, r.Y, spCursor);
       break;
   }
-  NotifyUndo(2, r.Action, r.UndoData);
+  NotifyUndo(usAfter, r.Action, r.UndoData);
 }
 
 void TLexoroSpellBase::UndoLastAction() {
@@ -603,7 +601,7 @@ void TLexoroSpellBase::UndoLastAction() {
 void TLexoroSpellBase::DialogIgnore() {
   if (!FChecking) return;
   AddUndo(saIgnore, std::u16string(), false, false);
-  ApplyIgnore(rsIgnoreOnce);
+  ApplyIgnore(isIgnoreOnce);
   ContinueCheck();
 }
 
@@ -611,7 +609,7 @@ void TLexoroSpellBase::DialogIgnoreAll() {
   if (!FChecking || FRepeatedMode) return;
   AddUndo(saIgnoreAll, std::u16string(), false, false);
   FInternalDictionary->AddWord(FCurrentWord);
-  ApplyIgnore(rsIgnoreAll);
+  ApplyIgnore(isIgnoreAll);
   ContinueCheck();
 }
 
@@ -641,7 +639,7 @@ void TLexoroSpellBase::DialogAdd() {
   if (!FChecking || FRepeatedMode) return;
   AddUndo(saAdd, std::u16string(), false, false);
   if (auto* active = ActiveCustomDictionary()) active->AddWord(FCurrentWord);
-  ApplyIgnore(rsAdd);
+  ApplyIgnore(isAdd);
   ContinueCheck();
 }
 

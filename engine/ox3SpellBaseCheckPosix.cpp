@@ -5,11 +5,11 @@
 
 namespace lexoro {
 
-void TLexoroSpellBase::CheckWinControl(TWinControl* Control, std::uint8_t Mode) {}
-void TLexoroSpellBase::CheckRichEdit(TWinControl* Control, std::uint8_t Mode) {}
-void TLexoroSpellBase::CheckWindow(TWindowHandle Handle, std::uint8_t Mode) {}
+void TLexoroSpellBase::CheckWinControl(TWinControl* Control, TCheckMode Mode) {}
+void TLexoroSpellBase::CheckRichEdit(TWinControl* Control, TCheckMode Mode) {}
+void TLexoroSpellBase::CheckWindow(TWindowHandle Handle, TCheckMode Mode) {}
 void TLexoroSpellBase::CheckSelectionModal(TWinControl* Control, TWindowHandle Handle) {}
-std::int32_t TLexoroSpellBase::CountWordsInControl(TWinControl* Control, std::uint8_t Mode) { return 0; }
+std::int32_t TLexoroSpellBase::CountWordsInControl(TWinControl* Control, TCheckMode Mode) { return 0; }
 TObject* TLexoroSpellBase::ParserControl() { return nullptr; }
 void TLexoroSpellBase::DialogFormInstallHooks() {}
 void TLexoroSpellBase::DialogFormRestoreHooks() {}

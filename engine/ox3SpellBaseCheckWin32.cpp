@@ -11,26 +11,26 @@
 
 namespace lexoro {
 
-void TLexoroSpellBase::CheckWinControl(TWinControl* Control, std::uint8_t Mode) {
+void TLexoroSpellBase::CheckWinControl(TWinControl* Control, TCheckMode Mode) {
   if (!Control) return;
   auto parser = std::make_unique<TWinAPIControlParser>();
   parser->Initialize(Control);
-  CheckParser(parser.release(), Mode);
+  CheckParser(std::move(parser), Mode);
 }
 
-void TLexoroSpellBase::CheckRichEdit(TWinControl* Control, std::uint8_t Mode) {
+void TLexoroSpellBase::CheckRichEdit(TWinControl* Control, TCheckMode Mode) {
   if (!Control) return;
   auto parser = std::make_unique<TWinAPIControlParser>();
   parser->Initialize(Control);
   parser->SetControlKind(ckRichEdit);
-  CheckParser(parser.release(), Mode);
+  CheckParser(std::move(parser), Mode);
 }
 
-void TLexoroSpellBase::CheckWindow(TWindowHandle Handle, std::uint8_t Mode) {
+void TLexoroSpellBase::CheckWindow(TWindowHandle Handle, TCheckMode Mode) {
   if (!Handle) return;
   auto parser = std::make_unique<TWinAPIControlParser>();
-  parser->AttachHandle(static_cast<HWND>(Handle));
-  CheckParser(parser.release(), Mode);
+  parser->AttachHandle(static_cast<HWND>(Handle.Value()));
+  CheckParser(std::move(parser), Mode);
 }
 
 void TLexoroSpellBase::CheckSelectionModal(TWinControl* Control, TWindowHandle Handle) {
@@ -59,11 +59,11 @@ void TLexoroSpellBase::CheckSelectionModal(TWinControl* Control, TWindowHandle H
   else CheckWindow(Handle, ckSelection);
 }
 
-std::int32_t TLexoroSpellBase::CountWordsInControl(TWinControl* Control, std::uint8_t Mode) {
+std::int32_t TLexoroSpellBase::CountWordsInControl(TWinControl* Control, TCheckMode Mode) {
   if (!Control) return 0;
   TWinAPIControlParser parser;
   parser.Initialize(Control);
-  return CountWordsParser(&parser, Mode);
+  return CountWordsParser(parser, Mode);
 }
 
 TObject* TLexoroSpellBase::ParserControl() {

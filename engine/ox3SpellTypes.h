@@ -2,7 +2,7 @@
 // and the event lists through which other parts of the suite subscribe to the component.
 #pragma once
 
-#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -12,6 +12,7 @@
 
 #include "lexoro/framework/ox3Classes.h"
 #include "lexoro/languages/ox3SpellLanguages.h"
+#include "lexoro/parsing/ox3ParserBase.h"
 
 namespace lexoro {
 
@@ -97,7 +98,8 @@ enum TCaseModification : std::uint8_t { cmNone, cmInitialCaps, cmInitialCapsOrUp
 
 // ---- Check driver -----------------------------------------------------------------------
 
-enum TSpellAction : std::uint8_t { saIgnore, saIgnoreAll, saChange, saChangeAll, saAdd, saAutoCorrect };
+// TSpellAction, the action an undo record keeps, is declared with the parser interface, whose
+// UndoLast receives it.
 enum TSpellEndMessage : std::uint8_t { emNever, emAlways, emExceptCancel, emNoDialog };
 enum TSpellEndPosition : std::uint8_t { epHome, epOriginal, epNoModify };
 enum TSpellUI : std::uint8_t { suiDialog, suiSilent };
@@ -112,47 +114,83 @@ class TLexoroUndo : public TObject {
   TSpellAction Action = saIgnore;
   bool Automatic = false;
   bool Reposition = false;
-  std::int32_t UndoData = 0;
+  TUndoData UndoData;
 };
 
 // Subscribers of one kind of notification: a listener object and the method to call, in the
 // order they subscribed. A listener is present at most once.
+//
+// A listener may subscribe and unsubscribe (itself or others) while the list is notified: an
+// entry removed during a round is not called in the rest of it (its listener may be gone), and
+// one added during a round is called from the next round on.
 class TEventList : public TObject {
  public:
   void Add(TObject* Listener, TNotifyEvent Method) {
     if (IndexOf(Listener) >= 0) return;
-    FListeners.push_back(Listener);
-    FMethods.push_back(std::move(Method));
+    FEntries.push_back(TEntry{Listener, std::move(Method), false});
   }
   void Remove(TObject* Listener) {
     const int i = IndexOf(Listener);
     if (i < 0) return;
-    FListeners.erase(FListeners.begin() + i);
-    FMethods.erase(FMethods.begin() + i);
+    if (FNotifying > 0) {
+      // Entries keep their places until the round is over; this one is only passed over.
+      FEntries[static_cast<std::size_t>(i)].Removed = true;
+      FRemovedDuringRound = true;
+    } else {
+      FEntries.erase(FEntries.begin() + i);
+    }
   }
-  // Calls every method in list order. A method may unsubscribe (itself or others) while the
-  // list is being notified; the walk works on a copy.
+  // Calls every method in list order.
   void Notify(TObject* Sender) {
-    const auto methods = FMethods;
-    for (const auto& m : methods)
-      if (m) m(Sender);
+    struct TRound {
+      TEventList& List;
+      explicit TRound(TEventList& L) : List(L) { ++List.FNotifying; }
+      ~TRound() {
+        if (--List.FNotifying == 0 && List.FRemovedDuringRound) List.DropRemoved();
+      }
+    } round(*this);
+    // Entries added by the methods called lie beyond this count.
+    const std::size_t count = FEntries.size();
+    for (std::size_t i = 0; i < count; ++i) {
+      if (FEntries[i].Removed || !FEntries[i].Method) continue;
+      // A copy runs: the method may unsubscribe, or subscribe others and move the list.
+      const TNotifyEvent method = FEntries[i].Method;
+      method(Sender);
+    }
   }
-  [[nodiscard]] int Count() const { return static_cast<int>(FListeners.size()); }
+  [[nodiscard]] int Count() const {
+    int n = 0;
+    for (const auto& e : FEntries)
+      if (!e.Removed) ++n;
+    return n;
+  }
   [[nodiscard]] int IndexOf(TObject* Listener) const {
-    auto it = std::find(FListeners.begin(), FListeners.end(), Listener);
-    return it == FListeners.end() ? -1 : static_cast<int>(it - FListeners.begin());
+    for (std::size_t i = 0; i < FEntries.size(); ++i)
+      if (!FEntries[i].Removed && FEntries[i].Listener == Listener) return static_cast<int>(i);
+    return -1;
   }
 
  private:
-  std::vector<TObject*> FListeners;
-  std::vector<TNotifyEvent> FMethods;
+  struct TEntry {
+    TObject* Listener;
+    TNotifyEvent Method;
+    bool Removed;
+  };
+  void DropRemoved() {
+    std::erase_if(FEntries, [](const TEntry& e) { return e.Removed; });
+    FRemovedDuringRound = false;
+  }
+
+  std::vector<TEntry> FEntries;
+  int FNotifying = 0;
+  bool FRemovedDuringRound = false;
 };
 
 // The word-ignored list also carries what is being notified.
 class TParserIgnoreWordEventList : public TEventList {
  public:
   bool Before = false;
-  std::int32_t State = 0;
+  TIgnoreState State = isIgnoreOnce;
 };
 
 // ---- Dialogs, menus and interface languages ---------------------------------------------
@@ -187,8 +225,20 @@ enum TSpellDialogInitialPos : std::uint8_t {
 enum TSpellDialogAvoidPos : std::uint8_t { saNone, saAvoid, saAvoidUpDown, saMove, saMoveUpDown };
 
 using THelpContext = std::int32_t;
-// A window handle of the platform (HWND on Windows).
-using TWindowHandle = void*;
+// A window handle of the platform (an HWND on Windows). It is made from a handle on purpose
+// only, so that no other pointer passes for one.
+class TWindowHandle {
+ public:
+  constexpr TWindowHandle() = default;
+  constexpr TWindowHandle(std::nullptr_t) {}
+  explicit TWindowHandle(void* Value) : FValue(Value) {}
+  [[nodiscard]] void* Value() const { return FValue; }
+  explicit operator bool() const { return FValue != nullptr; }
+  friend bool operator==(TWindowHandle, TWindowHandle) = default;
+
+ private:
+  void* FValue = nullptr;
+};
 
 // ---- Event signatures -------------------------------------------------------------------
 
@@ -205,10 +255,10 @@ using TModalDialogEvent = std::function<void(TObject* Sender, TComponent* Owner)
 using TModalDictEditEvent = std::function<void(TObject* Sender, TComponent* Owner, TCustomDictionary* Dictionary)>;
 using TGetStringEvent = std::function<void(TObject* Sender, TSpellLanguageString LanguageString, std::u16string& Text)>;
 using TReplaceWordEvent =
-    std::function<void(TObject* Sender, bool Before, const std::u16string& Replacement, std::int32_t State)>;
-using TIgnoreWordEvent = std::function<void(TObject* Sender, bool Before, std::int32_t State)>;
+    std::function<void(TObject* Sender, bool Before, const std::u16string& Replacement, TReplaceState State)>;
+using TIgnoreWordEvent = std::function<void(TObject* Sender, bool Before, TIgnoreState State)>;
 using TUndoLastEvent =
-    std::function<void(TObject* Sender, std::int32_t UndoState, TSpellAction UndoAction, std::int32_t& UndoData)>;
+    std::function<void(TObject* Sender, TUndoState UndoState, TSpellAction UndoAction, TUndoData& UndoData)>;
 // The handler may supply the object for a custom dictionary being opened.
 using TCreateCustomDictEvent = std::function<void(TObject* Sender, std::unique_ptr<TCustomDictionary>& Dictionary)>;
 using TPopupDoMenuEvent = std::function<void(TObject* Sender, TObject* Menu, std::int32_t XPos, std::int32_t YPos,

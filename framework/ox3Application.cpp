@@ -29,13 +29,16 @@ void TApplication::ProcessMessages() {
   }
 }
 
-void TApplication::HandleMessage() {
+bool TApplication::HandleMessage() {
   bool quit = false;
   if (platform::DispatchOneMessage(quit)) {
     if (quit) FTerminated = true;
-    return;
+    return !FTerminated;
   }
+  // Without a message queue no message can come: the wait would never end.
+  if (!platform::HasMessageQueue()) return false;
   platform::WaitForMessage();
+  return !FTerminated;
 }
 
 void TApplication::HandleException(TObject* Sender, std::exception_ptr Error) noexcept {

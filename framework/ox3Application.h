@@ -1,6 +1,9 @@
 // The application object: the GUI thread's message loop, the handler that window procedures
 // and callbacks hand their exceptions to, the wait cursor, and message boxes and help.
 //
+// It is the components' one way to the user outside their own windows: the check driver's end
+// message and questions, its hourglass and the wait of a synchronous check go through it too.
+//
 // Message boxes and help go through one replaceable entry point, TUserPrompts: a program (or a
 // test) installs its own with SetPrompts to answer questions and swallow messages without a
 // user. The portable part builds everywhere; on POSIX there is no message queue, so
@@ -57,8 +60,9 @@ class TApplication : public TComponent {
   // Dispatches every message waiting in the queue.
   void ProcessMessages();
   // Dispatches one message; when none is waiting, waits for the next (after dispatching what
-  // was waiting there is nothing to wait for).
-  void HandleMessage();
+  // was waiting there is nothing to wait for). False when a loop waiting this way must end: the
+  // application is terminating, or no message can ever come (POSIX has no message queue).
+  bool HandleMessage();
   // Asks every message loop of the application to end.
   void Terminate() { FTerminated = true; }
   [[nodiscard]] bool Terminated() const { return FTerminated; }

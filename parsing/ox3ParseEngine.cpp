@@ -104,7 +104,7 @@ void TMainParsingEngine::SetLanguage(std::int32_t LanguageId) {
   }
 }
 
-void TMainParsingEngine::PositionParser(TControlParser* Parser, std::uint8_t Mode) {
+void TMainParsingEngine::PositionParser(TControlParser* Parser, TCheckMode Mode) {
   if (!Parser) return;
   std::int32_t startX = 0, startY = 0, endX = 0, endY = 0;
   switch (Mode) {

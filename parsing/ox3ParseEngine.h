@@ -16,12 +16,14 @@
 
 namespace lexoro {
 
-// Check modes: plain byte codes shared by the engine and the check driver.
-inline constexpr std::uint8_t ckSelection = 0;
-inline constexpr std::uint8_t ckFromCursor = 1;
-inline constexpr std::uint8_t ckEntireText = 2;
-inline constexpr std::uint8_t ckWrapAround = 3;
-inline constexpr std::uint8_t ckAsPositioned = 4;
+// What a check reads, shared by the engine and the check driver.
+enum TCheckMode : std::uint8_t {
+  ckSelection = 0,     // the selection (the word at the caret when nothing is selected)
+  ckFromCursor = 1,    // from the word at the caret to the end
+  ckEntireText = 2,
+  ckWrapAround = 3,    // from the caret to the end, then from the top (the check driver's)
+  ckAsPositioned = 4,  // from where the parser stands
+};
 
 // Asked before each character while a word start is sought. A hook that sets Handled has
 // moved the parser itself, by at least one character.
@@ -36,7 +38,7 @@ class TParsingEngine {
   virtual ~TParsingEngine() = default;
 
   // Places the parser for a check of the given mode.
-  virtual void PositionParser(TControlParser* Parser, std::uint8_t Mode) = 0;
+  virtual void PositionParser(TControlParser* Parser, TCheckMode Mode) = 0;
   // Puts the cursor at (X, Y) and backs it up to the start of the word there.
   virtual void SeekWordStart(TControlParser* Parser, std::int32_t X, std::int32_t Y) = 0;
   // Reads the next word; an empty Word means the text is exhausted.
@@ -59,7 +61,7 @@ class TMainParsingEngine : public TParsingEngine {
  public:
   TMainParsingEngine();
 
-  void PositionParser(TControlParser* Parser, std::uint8_t Mode) override;
+  void PositionParser(TControlParser* Parser, TCheckMode Mode) override;
   void SeekWordStart(TControlParser* Parser, std::int32_t X, std::int32_t Y) override;
   void GetNextWord(TControlParser* Parser, std::u16string& Word) override;
 

@@ -4,15 +4,15 @@
 
 namespace lexoro {
 
-void TStringParser::Initialize(void* Target) {
-  FTarget = Target;
+void TStringParser::Initialize(TParserTarget Target) {
+  FText = Target.Text();
   FEndBoundActive = false;
   FEndX = 0;
   FX = 1;
 }
 
 std::int32_t TStringParser::Length() const {
-  return FTarget ? static_cast<std::int32_t>(std::min<std::size_t>(Text().size(), kBeyondEnd - 1)) : 0;
+  return FText ? static_cast<std::int32_t>(std::min<std::size_t>(Text().size(), kBeyondEnd - 1)) : 0;
 }
 
 char16_t TStringParser::GetChar() {
@@ -23,7 +23,7 @@ char16_t TStringParser::GetChar() {
   return 0;
 }
 
-void TStringParser::GetLine(std::u16string& Line) { Line = FTarget ? Text() : std::u16string(); }
+void TStringParser::GetLine(std::u16string& Line) { Line = FText ? Text() : std::u16string(); }
 
 bool TStringParser::MoveNext() {
   // Judged before moving: from the last character one more step succeeds and leaves the
@@ -42,7 +42,7 @@ bool TStringParser::MovePrevious() {
   return false;
 }
 
-void TStringParser::SetPosition(std::int32_t X, std::int32_t Y, std::int32_t Kind) {
+void TStringParser::SetPosition(std::int32_t X, std::int32_t Y, TPositionKind Kind) {
   if (Kind == spCursor) {
     FX = std::max<std::int32_t>(1, X);
   } else if (Kind == spEndBound) {
@@ -61,8 +61,8 @@ void TStringParser::SelectWord(std::int32_t Length) {
   FX -= Length;
 }
 
-void TStringParser::ReplaceWord(const std::u16string& NewText, std::int32_t State) {
-  if (!FTarget) return;
+void TStringParser::ReplaceWord(const std::u16string& NewText, TReplaceState State) {
+  if (!FText) return;
   const auto newLength = static_cast<std::int32_t>(NewText.size());
   if (FEndBoundActive && FEndX != kBeyondEnd) FEndX += newLength - FSelectedLength;
   std::u16string& s = Text();
@@ -73,7 +73,7 @@ void TStringParser::ReplaceWord(const std::u16string& NewText, std::int32_t Stat
   FX = static_cast<std::int32_t>(start) + 1 + newLength;
 }
 
-void TStringParser::IgnoreWord(std::int32_t State) { FX += FSelectedLength; }
+void TStringParser::IgnoreWord(TIgnoreState State) { FX += FSelectedLength; }
 
 void TStringParser::CenterSelection() {}
 
@@ -91,6 +91,6 @@ void TStringParser::GetSelection(std::int32_t& StartX, std::int32_t& StartY, std
 
 void TStringParser::GetControlRect(TRect& Rect) { Rect = TRect{-1, -1, -1, -1}; }
 void TStringParser::GetSelectionRect(TRect& Rect) { Rect = TRect{-1, -1, -1, -1}; }
-void TStringParser::UndoLast(std::int32_t UndoState, std::int32_t UndoAction, void*& UndoData) {}
+void TStringParser::UndoLast(TUndoState UndoState, TSpellAction UndoAction, TUndoData& UndoData) {}
 
 }  // namespace lexoro

@@ -23,13 +23,26 @@ LRESULT Send(HWND Window, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0) {
   return SendMessageW(Window, Msg, WParam, LParam);
 }
 
+// The control's window, created when it has none; null when the control cannot have one.
+HWND WindowOf(TWinControl* Control) {
+  if (!Control) return nullptr;
+  try {
+    return Control->Handle();
+  } catch (const EInvalidOperation&) {
+    return nullptr;  // a child control without a parent window
+  } catch (const EWindowError&) {
+    return nullptr;
+  }
+}
+
 }  // namespace
 
-void TWinAPIControlParser::Initialize(void* Target) {
-  FTarget = Target;
-  FControl = static_cast<TWinControl*>(Target);
-  AttachHandle(FControl ? FControl->Handle() : nullptr);
+void TWinAPIControlParser::Initialize(TWinControl* Control) {
+  FControl = Control;
+  AttachHandle(WindowOf(Control));
 }
+
+void TWinAPIControlParser::Initialize(TParserTarget Target) { Initialize(Target.Object<TWinControl>()); }
 
 void TWinAPIControlParser::AttachHandle(HWND Window) {
   FWindow = Window;
@@ -266,7 +279,7 @@ bool TWinAPIControlParser::MovePrevious() {
   return ValidatePosition();
 }
 
-void TWinAPIControlParser::SetPosition(std::int32_t X, std::int32_t Y, std::int32_t Kind) {
+void TWinAPIControlParser::SetPosition(std::int32_t X, std::int32_t Y, TPositionKind Kind) {
   if (Kind == spCursor) {
     FColumn = X;
     FLine = Y;
@@ -303,7 +316,7 @@ void TWinAPIControlParser::SelectWord(std::int32_t Length) {
   if (FWindow) Send(FWindow, EM_SETSEL, static_cast<WPARAM>(FWordStart), FWordStart + Length);
 }
 
-void TWinAPIControlParser::ReplaceWord(const std::u16string& Text, std::int32_t State) {
+void TWinAPIControlParser::ReplaceWord(const std::u16string& Text, TReplaceState State) {
   if (!FWindow) return;
   Send(FWindow, EM_SETSEL, static_cast<WPARAM>(FWordStart), FWordStart + FWordLength);
   const auto length = static_cast<std::int32_t>(Text.size());
@@ -318,7 +331,7 @@ void TWinAPIControlParser::ReplaceWord(const std::u16string& Text, std::int32_t 
   FReloadNeeded = true;
 }
 
-void TWinAPIControlParser::IgnoreWord(std::int32_t State) {
+void TWinAPIControlParser::IgnoreWord(TIgnoreState State) {
   // Just after the word SelectWord remembered, whatever the selection became meanwhile.
   FColumn += FWordLength;
 }
@@ -395,7 +408,7 @@ void TWinAPIControlParser::GetSelectionRect(TRect& Rect) {
   }
 }
 
-void TWinAPIControlParser::UndoLast(std::int32_t, std::int32_t, void*&) {}
+void TWinAPIControlParser::UndoLast(TUndoState, TSpellAction, TUndoData&) {}
 
 TWinControl* TWinAPIControlParser::GetControl() { return FControl; }
 

@@ -30,33 +30,40 @@
 
 namespace lexoro {
 
-// How the parser asks the window for character positions.
-inline constexpr std::uint8_t ckPlainEdit = 0;     // EM_POSFROMCHAR in the edit form
-inline constexpr std::uint8_t ckRichEdit = 1;      // EM_POSFROMCHAR in the rich-edit form (POINTL*)
-inline constexpr std::uint8_t ckRichEdit2 = 2;     // a RichEdit 2.0 class: rich edit, edit-form positions
+// The kind of control, which decides how the parser reads ranges of text and asks the window
+// for character positions.
+enum TControlKind : std::uint8_t {
+  ckPlainEdit = 0,  // EM_POSFROMCHAR in the edit form
+  ckRichEdit = 1,   // EM_POSFROMCHAR in the rich-edit form (POINTL*)
+  ckRichEdit2 = 2,  // a RichEdit 2.0 class: rich edit, edit-form positions
+};
 
 class TWinAPIControlParser : public TControlParser2 {
  public:
   TWinAPIControlParser() = default;
 
-  // Target is a TWinControl*; its window is created if it has none yet.
-  void Initialize(void* Target) override;
-  void Initialize(TWinControl* Control) { Initialize(static_cast<void*>(Control)); }
+  // Attaches to the control's window, created if it has none yet. A control that cannot have
+  // a window (a child control without a parent window) is read as an empty control.
+  void Initialize(TWinControl* Control);
+  // A control parser reads controls only.
+  void Initialize(std::u16string& Text) = delete;
+  // Another kind of target than a TWinControl leaves the parser without text.
+  void Initialize(TParserTarget Target) override;
   char16_t GetChar() override;
   void GetLine(std::u16string& Text) override;
   bool MoveNext() override;
   bool MovePrevious() override;
-  void SetPosition(std::int32_t X, std::int32_t Y, std::int32_t Kind) override;
+  void SetPosition(std::int32_t X, std::int32_t Y, TPositionKind Kind) override;
   void GetPosition(std::int32_t& X, std::int32_t& Y) override;
   void SelectWord(std::int32_t Length) override;
-  void ReplaceWord(const std::u16string& Text, std::int32_t State) override;
-  void IgnoreWord(std::int32_t State) override;
+  void ReplaceWord(const std::u16string& Text, TReplaceState State) override;
+  void IgnoreWord(TIgnoreState State) override;
   void CenterSelection() override;
   void GetCursorPosition(std::int32_t& X, std::int32_t& Y) override;
   void GetSelection(std::int32_t& StartX, std::int32_t& StartY, std::int32_t& EndX, std::int32_t& EndY) override;
   void GetControlRect(TRect& Rect) override;
   void GetSelectionRect(TRect& Rect) override;
-  void UndoLast(std::int32_t UndoState, std::int32_t UndoAction, void*& UndoData) override;
+  void UndoLast(TUndoState UndoState, TSpellAction UndoAction, TUndoData& UndoData) override;
   TWinControl* GetControl() override;
   // Loads the line under the position when needed and tells whether the position is a
   // readable character (inside the text and not after the end bound).
@@ -69,9 +76,9 @@ class TWinAPIControlParser : public TControlParser2 {
   void AttachHandle(HWND Window);
 
   [[nodiscard]] HWND Window() const { return FWindow; }
-  [[nodiscard]] std::uint8_t ControlKind() const { return FControlKind; }
+  [[nodiscard]] TControlKind ControlKind() const { return FControlKind; }
   // A caller may force rich-edit positions (ckRichEdit) after Initialize.
-  void SetControlKind(std::uint8_t Value) { FControlKind = Value; }
+  void SetControlKind(TControlKind Value) { FControlKind = Value; }
   [[nodiscard]] std::int32_t LineCount() const { return FLineCount; }
 
  private:
@@ -85,7 +92,7 @@ class TWinAPIControlParser : public TControlParser2 {
 
   TWinControl* FControl = nullptr;
   HWND FWindow = nullptr;
-  std::uint8_t FControlKind = ckPlainEdit;
+  TControlKind FControlKind = ckPlainEdit;
   std::int32_t FEndColumn = 0;
   std::int32_t FEndLine = 0;
   bool FEndBoundActive = false;

@@ -19,7 +19,7 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 // Records the message boxes and answers each with Answer.
-class TRecordingInterface : public TSpellUserInterface {
+class TRecordingPrompts : public TUserPrompts {
  public:
   struct TBox {
     std::u16string Text, Caption;
@@ -51,6 +51,35 @@ class TSelectionParser : public TStringParser {
   std::int32_t FStart, FEnd;
 };
 
+// A check's parser is either handed over or lent; a check mode is a check mode; a window handle
+// is made on purpose only.
+template <typename Parser>
+concept CheckParserTakes = requires(TLexoroSpellBase& s, Parser p) { s.CheckParser(static_cast<Parser&&>(p), ckEntireText); };
+template <typename Mode>
+concept CheckStringModeTakes = requires(TLexoroSpellBase& s, TStringParser& p, Mode m) { s.CheckParser(p, m); };
+template <typename Handle>
+concept CheckWindowTakes = requires(TLexoroSpellBase& s, Handle h) { s.CheckWindow(h, ckEntireText); };
+static_assert(CheckParserTakes<std::unique_ptr<TStringParser>> && CheckParserTakes<TStringParser&>);
+static_assert(!CheckParserTakes<TStringParser*>);
+static_assert(CheckStringModeTakes<TCheckMode> && !CheckStringModeTakes<int> && !CheckStringModeTakes<TReplaceState>);
+static_assert(CheckWindowTakes<TWindowHandle> && CheckWindowTakes<std::nullptr_t> && !CheckWindowTakes<TObject*>);
+
+// A string parser that keeps a pointer of its own with each undo record and tells whether it
+// came back whole, and whether the parser was freed.
+class TUndoDataParser : public TStringParser {
+ public:
+  explicit TUndoDataParser(std::vector<std::string>* Log) : FLog(Log) {}
+  ~TUndoDataParser() override { FLog->push_back("freed"); }
+  void UndoLast(TUndoState UndoState, TSpellAction UndoAction, TUndoData& UndoData) override {
+    if (UndoState == usCreated) UndoData.Set(this);
+    TUndoDataParser* const* kept = UndoData.Get<TUndoDataParser*>();
+    FLog->push_back(std::to_string(UndoState) + (kept && *kept == this ? ":mine" : ":lost"));
+  }
+
+ private:
+  std::vector<std::string>* FLog;
+};
+
 class CheckDriverTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -61,15 +90,15 @@ class CheckDriverTest : public ::testing::Test {
     test::WriteCustomDictionary(FDir.WPath("user.oxu"), "Lexoro\n");
     FSpell = test::MakeSpell(U16(FDir.Root()), TStringList{u"American.oxm"}, TStringList{u"Autocorrect.oxu"},
                              u"user.oxu");
-    auto ui = std::make_unique<TRecordingInterface>();
-    ui->Boxes = &FBoxes;
-    FInterface = ui.get();
-    FSpell->SetUserInterface(std::move(ui));
+    auto prompts = std::make_unique<TRecordingPrompts>();
+    prompts->Boxes = &FBoxes;
+    FInterface = prompts.get();
+    FPromptsOverride = std::make_unique<TPromptsOverride>(std::move(prompts));
     FSpell->OnPromptWord = [this](TObject* Sender, const std::u16string& Word, bool Repeated) {
       FPrompts.push_back(U8(Word) + (Repeated ? " (repeated)" : ""));
       if (FAnswer) FAnswer(U8(Word));
     };
-    FSpell->OnParserReplaceWord = [this](TObject*, bool Before, const std::u16string& Text, std::int32_t State) {
+    FSpell->OnParserReplaceWord = [this](TObject*, bool Before, const std::u16string& Text, TReplaceState State) {
       if (!Before) FReplacements.push_back(U8(Text) + "/" + std::to_string(State));
     };
   }
@@ -84,8 +113,9 @@ class CheckDriverTest : public ::testing::Test {
 
   test::TScratchDir FDir;
   std::unique_ptr<TLexoroSpellBase> FSpell;
-  TRecordingInterface* FInterface = nullptr;
-  std::vector<TRecordingInterface::TBox> FBoxes;
+  std::vector<TRecordingPrompts::TBox> FBoxes;
+  TRecordingPrompts* FInterface = nullptr;
+  std::unique_ptr<TPromptsOverride> FPromptsOverride;
   std::vector<std::string> FPrompts;
   std::vector<std::string> FReplacements;
   std::function<void(const std::string&)> FAnswer;
@@ -110,6 +140,16 @@ TEST_F(CheckDriverTest, ChangeReplacesTheWordAndReadsItAgain) {
   FAnswer = [&](const std::string&) { Spell().DialogChange(u"thw"); };
   EXPECT_EQ(Check("teh cat"), "thw cat");
   EXPECT_THAT(checked, ElementsAre("teh", "cat"));
+}
+
+TEST_F(CheckDriverTest, TheWordBeingClassifiedIsTheCurrentWord) {
+  std::vector<std::string> seen;
+  Spell().SetOnWordCheck([&](TObject*, const std::u16string& Word, TWordCheckType&, std::u16string&) {
+    seen.push_back(U8(Word) + "=" + U8(Spell().CurrentWord()));
+  });
+  FAnswer = [&](const std::string&) { Spell().DialogIgnore(); };
+  Check("zork cat");
+  EXPECT_THAT(seen, ElementsAre("zork=zork", "cat=cat"));
 }
 
 TEST_F(CheckDriverTest, RepeatedWordIsPromptedOnceAndOnlyRepeatedCommandsApply) {
@@ -260,9 +300,10 @@ TEST_F(CheckDriverTest, UndoRightAfterAutomaticCorrectionsTakesBackTheUserAction
 
 TEST_F(CheckDriverTest, UndoOfChangeAndIgnoreAllRestoresTextAndLists) {
   std::vector<std::string> undoStates;
-  Spell().OnParserUndoLast = [&](TObject*, std::int32_t State, TSpellAction Action, std::int32_t& Data) {
-    if (State == 0) Data = 42;
-    undoStates.push_back(std::to_string(State) + ":" + std::to_string(Action) + ":" + std::to_string(Data));
+  Spell().OnParserUndoLast = [&](TObject*, TUndoState State, TSpellAction Action, TUndoData& Data) {
+    if (State == usCreated) Data.Set(42);
+    undoStates.push_back(std::to_string(State) + ":" + std::to_string(Action) + ":" +
+                         (Data.Get<int>() ? std::to_string(*Data.Get<int>()) : "none"));
   };
   int prompt = 0;
   FAnswer = [&](const std::string& word) {
@@ -280,6 +321,45 @@ TEST_F(CheckDriverTest, UndoOfChangeAndIgnoreAllRestoresTextAndLists) {
   EXPECT_EQ(undoStates[0], "0:2:42");
   EXPECT_THAT(std::vector<std::string>(undoStates.begin() + 2, undoStates.begin() + 4),
               ElementsAre("1:1:42", "2:1:42"));
+}
+
+TEST_F(CheckDriverTest, ParserUndoDataComesBackWhole) {
+  std::vector<std::string> log;
+  int prompt = 0;
+  FAnswer = [&](const std::string&) {
+    if (prompt++ == 1) Spell().DialogUndo();
+    else Spell().DialogIgnore();
+  };
+  std::u16string text = u"zork qwop";
+  auto parser = std::make_unique<TUndoDataParser>(&log);
+  parser->Initialize(text);
+  Spell().CheckParser(std::move(parser), ckEntireText);
+  EXPECT_THAT(log, ElementsAre("0:mine", "1:mine", "2:mine", "0:mine", "0:mine", "freed"));
+}
+
+TEST_F(CheckDriverTest, AHandedOverParserIsFreedWhenTheCheckEndsOrIsDropped) {
+  Spell().SetSynchronousCheck(false);
+  std::vector<std::string> log;
+  std::u16string text = u"zork", other = u"qwop";
+  auto parser = std::make_unique<TUndoDataParser>(&log);
+  parser->Initialize(text);
+  Spell().CheckParser(std::move(parser), ckEntireText);
+  ASSERT_TRUE(Spell().Checking());
+  auto dropped = std::make_unique<TUndoDataParser>(&log);
+  dropped->Initialize(other);
+  Spell().CheckParser(std::move(dropped), ckEntireText);  // one check at a time
+  EXPECT_THAT(log, ElementsAre("freed"));
+  log.clear();
+  Spell().DialogCancel();
+  EXPECT_THAT(log, ElementsAre("freed"));
+
+  // A lent parser stays the caller's and can be read again.
+  TStringParser lent;
+  lent.Initialize(text);
+  Spell().CheckParser(lent, ckEntireText);
+  Spell().DialogIgnore();
+  EXPECT_FALSE(Spell().Checking());
+  EXPECT_EQ(lent.GetChar(), u'z');
 }
 
 TEST_F(CheckDriverTest, MaxUndoLimitsTheRecordsKept) {
@@ -393,9 +473,9 @@ TEST_F(CheckDriverTest, SequenceSharesTheCountAndSkipsEverythingAfterACancel) {
 TEST_F(CheckDriverTest, WrapAroundFromTheCaretReadsToTheEndThenFromTheTop) {
   FAnswer = [&](const std::string&) { Spell().DialogIgnore(); };
   std::u16string text = u"one xa two xb three xc";
-  auto* parser = new TSelectionParser(9, 9);  // the caret before "two"
+  auto parser = std::make_unique<TSelectionParser>(9, 9);  // the caret before "two"
   parser->Initialize(text);
-  Spell().CheckParser(parser, ckWrapAround);
+  Spell().CheckParser(std::move(parser), ckWrapAround);
   EXPECT_THAT(FPrompts, ElementsAre("xb", "xc", "xa"));
   EXPECT_THAT(FBoxes, IsEmpty());  // no question without a selection
   EXPECT_FALSE(Spell().Checking());
@@ -408,8 +488,8 @@ TEST_F(CheckDriverTest, WrapAroundFromASelectionAsksForTheRest) {
     FBoxes.clear();
     FInterface->Answer = answer;
     std::u16string text = u"one xa two xb three xc";
-    auto* parser = new TSelectionParser(9, 15);  // "two xb"
-    parser->Initialize(text);
+    TSelectionParser parser(9, 15);  // "two xb"
+    parser.Initialize(text);
     Spell().CheckParser(parser, ckWrapAround);
     ASSERT_EQ(FBoxes.size(), 1u);
     EXPECT_EQ(U8(FBoxes[0].Text),
@@ -436,14 +516,14 @@ TEST_F(CheckDriverTest, CountsWordsAndErrors) {
   parser.Initialize(text);
   std::int32_t words = 0, errors = 0;
   bool hasErrors = false;
-  Spell().ScanParser(&parser, ckEntireText, words, errors, hasErrors, false, true);
+  Spell().ScanParser(parser, ckEntireText, words, errors, hasErrors, false, true);
   EXPECT_EQ(words, 5);
   EXPECT_EQ(errors, 3);  // zork, the repetition, qwop
   EXPECT_TRUE(hasErrors);
-  Spell().ScanParser(&parser, ckEntireText, words, errors, hasErrors, true, true);
+  Spell().ScanParser(parser, ckEntireText, words, errors, hasErrors, true, true);
   EXPECT_EQ(words, 2);
   EXPECT_EQ(errors, 1);
-  Spell().ScanParser(&parser, ckFromCursor, words, errors, hasErrors, false, true);
+  Spell().ScanParser(parser, ckFromCursor, words, errors, hasErrors, false, true);
   EXPECT_EQ(words, 0);
 }
 
@@ -461,6 +541,32 @@ TEST(EventListTest, ListenersAreCalledInOrderOnceEach) {
   list.Notify(nullptr);
   EXPECT_THAT(calls, ElementsAre("b"));
   EXPECT_EQ(list.Count(), 1);
+}
+
+TEST(EventListTest, ListenersMayLeaveAndJoinWhileTheListIsNotified) {
+  TEventList list;
+  auto freed = std::make_unique<TStringList>();
+  TStringList first, self, late;
+  std::vector<std::string> calls;
+  // The first listener frees a later one and subscribes another; a third leaves by itself.
+  list.Add(&first, [&](TObject*) {
+    calls.push_back("first");
+    list.Remove(freed.get());
+    freed.reset();
+    list.Add(&late, [&](TObject*) { calls.push_back("late"); });
+  });
+  list.Add(freed.get(), [&, listener = freed.get()](TObject*) { calls.push_back(U8(listener->Text())); });
+  list.Add(&self, [&](TObject*) {
+    calls.push_back("self");
+    list.Remove(&self);
+  });
+  list.Notify(nullptr);
+  EXPECT_THAT(calls, ElementsAre("first", "self"));
+  EXPECT_EQ(list.Count(), 2);
+  calls.clear();
+  list.Notify(nullptr);
+  EXPECT_THAT(calls, ElementsAre("first", "late"));
+  EXPECT_EQ(list.IndexOf(&self), -1);
 }
 
 TEST_F(CheckDriverTest, IgnoreWordListSeesBeforeAndAfterWithTheState) {

@@ -8,6 +8,7 @@
 
 #include "lexoro/framework/ox3ControlsWin32.h"
 #include "lexoro/framework/ox3FormsWin32.h"
+#include "lexoro/parsing/ox3WinAPIParser.h"
 #include "tests/engine/SpellBaseTestSupport.h"
 
 namespace lexoro {
@@ -31,6 +32,12 @@ class TAnsweringPrompts : public TUserPrompts {
   std::vector<std::string>* FTexts;
   int FAnswer;
 };
+
+// A control kind does not pass for a check mode.
+template <typename Mode>
+concept CheckWinControlTakes = requires(TLexoroSpellBase& s, TWinControl* c, Mode m) { s.CheckWinControl(c, m); };
+static_assert(CheckWinControlTakes<TCheckMode>);
+static_assert(!CheckWinControlTakes<TControlKind> && !CheckWinControlTakes<std::uint8_t>);
 
 std::string ControlText(TWinControl& Control) {
   const int length = GetWindowTextLengthW(Control.Handle());
@@ -106,6 +113,22 @@ TEST_F(CheckDriverWin32Test, CountsWordsOfAControl) {
   EXPECT_EQ(FSpell->CountWordsInControl(&memo, ckEntireText), 5);
   SendMessageW(memo.Handle(), EM_SETSEL, 0, 7);
   EXPECT_EQ(FSpell->CountWordsInControl(&memo, ckSelection), 2);
+}
+
+TEST_F(CheckDriverWin32Test, AControlWithoutAParentWindowIsCheckedAsAnEmptyOne) {
+  TMemo orphan(nullptr);
+  orphan.SetText(u"zork qwop");
+  EXPECT_EQ(FSpell->CountWordsInControl(&orphan, ckEntireText), 0);
+  FSpell->SetUIType(suiDialog);
+  FSpell->SetEndMessage(emNoDialog);
+  std::vector<std::string> boxes;
+  TPromptsOverride prompts(std::make_unique<TAnsweringPrompts>(&boxes, idOK));
+  FSpell->CheckWinControl(&orphan, ckEntireText);
+  FSpell->CheckRichEdit(&orphan, ckWrapAround);
+  EXPECT_THAT(FPrompts, IsEmpty());
+  EXPECT_THAT(boxes, ElementsAre("The spelling check is complete.", "The spelling check is complete."));
+  EXPECT_FALSE(FSpell->Checking());
+  EXPECT_FALSE(orphan.HandleAllocated());
 }
 
 TEST_F(CheckDriverWin32Test, WrapAroundFromTheCaretChecksTheWholeText) {

@@ -16,6 +16,7 @@
 // and the text makes progress: no more words than characters, and a
 // bounded number of parser reads for the whole text (a filter that stops moving the cursor
 // turns into a crash here rather than a hang).
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -81,8 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   parser.Initialize(text);
   parser.SetPosition(start, 0, spCursor);
   if (flags & 0x10) parser.SetPosition(bound, 0, spEndBound);
-  std::uint8_t mode = (flags >> 1) & 7;
-  if (mode > ckAsPositioned) mode = ckAsPositioned;
+  const auto mode = static_cast<TCheckMode>(std::min((flags >> 1) & 7, static_cast<int>(ckAsPositioned)));
   engine.PositionParser(&parser, mode);
   // Where the check must stop: a string has an empty selection at the cursor.
   bool bounded = (flags & 0x10) != 0;
@@ -113,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       parser.ReplaceWord(replacement, rsChange);
       if (bounded) endX += static_cast<std::int32_t>(replacement.size()) - length;
     } else {
-      parser.IgnoreWord(rsIgnoreOnce);
+      parser.IgnoreWord(isIgnoreOnce);
     }
   }
   return 0;

@@ -74,7 +74,7 @@ struct TCheck {
   }
 
   // Every word the engine reads from text, as the check driver would see them.
-  std::vector<std::string> Words(const std::string& text, std::uint8_t mode = ckEntireText) {
+  std::vector<std::string> Words(const std::string& text, TCheckMode mode = ckEntireText) {
     Text = U16(text);
     Parser.Initialize(Text);
     Engine.PositionParser(&Parser, mode);

@@ -9,7 +9,7 @@
 namespace lexoro {
 namespace {
 
-std::vector<std::u16string> Words(TMainParsingEngine& engine, std::u16string text, std::uint8_t mode = ckEntireText) {
+std::vector<std::u16string> Words(TMainParsingEngine& engine, std::u16string text, TCheckMode mode = ckEntireText) {
   TStringParser parser;
   parser.Initialize(text);
   engine.PositionParser(&parser, mode);

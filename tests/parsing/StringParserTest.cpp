@@ -5,6 +5,50 @@
 namespace lexoro {
 namespace {
 
+// The codes of the interface do not pass for one another, nor do plain numbers for them, and
+// a string parser takes nothing but a string it may edit.
+template <typename Target>
+concept StringParserTakes = requires(TStringParser& p, Target t) { p.Initialize(t); };
+template <typename State>
+concept ReplaceTakes = requires(TControlParser& p, State s) { p.ReplaceWord(u"", s); };
+template <typename State>
+concept IgnoreTakes = requires(TControlParser& p, State s) { p.IgnoreWord(s); };
+template <typename Kind>
+concept SetPositionTakes = requires(TControlParser& p, Kind k) { p.SetPosition(0, 0, k); };
+static_assert(StringParserTakes<std::u16string&>);
+static_assert(!StringParserTakes<const std::u16string&>);
+static_assert(!StringParserTakes<TObject*>);
+static_assert(ReplaceTakes<TReplaceState> && !ReplaceTakes<TIgnoreState> && !ReplaceTakes<std::int32_t>);
+static_assert(IgnoreTakes<TIgnoreState> && !IgnoreTakes<TReplaceState> && !IgnoreTakes<std::int32_t>);
+static_assert(SetPositionTakes<TPositionKind> && !SetPositionTakes<std::int32_t>);
+
+TEST(StringParser, AnObjectTargetLeavesItWithoutText) {
+  TStringList object;
+  TStringParser p;
+  p.Initialize(TParserTarget(&object));
+  EXPECT_EQ(p.GetChar(), 0);
+  EXPECT_FALSE(p.MoveNext());
+  p.SelectWord(0);
+  p.ReplaceWord(u"x", rsChange);
+  std::u16string line = u"left as it was";
+  p.GetLine(line);
+  EXPECT_EQ(line, u"");
+}
+
+TEST(StringParser, UndoDataIsReadBackOnlyAsTheTypeStored) {
+  TUndoData data;
+  EXPECT_TRUE(data.Empty());
+  EXPECT_EQ(data.Get<int>(), nullptr);
+  TStringList object;
+  data.Set(static_cast<TObject*>(&object));
+  ASSERT_NE(data.Get<TObject*>(), nullptr);
+  EXPECT_EQ(*data.Get<TObject*>(), &object);  // a pointer keeps all its bits
+  EXPECT_EQ(data.Get<std::int32_t>(), nullptr);
+  data.Set(std::int32_t{42});
+  EXPECT_EQ(data.Get<TObject*>(), nullptr);
+  EXPECT_EQ(*data.Get<std::int32_t>(), 42);
+}
+
 TEST(StringParser, EmptyStringEndsAtOnce) {
   std::u16string s;
   TStringParser p;
@@ -52,7 +96,7 @@ TEST(StringParser, PositionsAndMovesAreClamped) {
   std::int32_t x, y;
   p.GetPosition(x, y);
   EXPECT_EQ(x, 1);
-  p.SetPosition(2, 0, 9);  // an unknown kind does nothing
+  p.SetPosition(2, 0, static_cast<TPositionKind>(9));  // an unknown kind does nothing
   p.GetPosition(x, y);
   EXPECT_EQ(x, 1);
 }
@@ -96,7 +140,7 @@ TEST(StringParser, IgnoreSkipsTheSelectionAndGeometryIsUnknown) {
   p.Initialize(s);
   p.SetPosition(5, 0, spCursor);
   p.SelectWord(4);
-  p.IgnoreWord(rsIgnoreOnce);
+  p.IgnoreWord(isIgnoreOnce);
   std::int32_t x, y, ex, ey;
   p.GetPosition(x, y);
   EXPECT_EQ(x, 5);

@@ -228,7 +228,7 @@ TEST_P(WinAPIParserOnEachControl, IgnoreStepsOverTheSelectedWord) {
   parser.SetPosition(5, 0, spCursor);
   parser.SelectWord(5);
   SendMessageW(window, EM_SETSEL, 0, 0);  // the selection moved meanwhile
-  parser.IgnoreWord(rsIgnoreOnce);
+  parser.IgnoreWord(isIgnoreOnce);
   std::int32_t x, y;
   parser.GetPosition(x, y);
   EXPECT_EQ(x, 5);
@@ -449,6 +449,21 @@ TEST(WinAPIParser, ControlKindFollowsTheClassNameAndTheRichEditProbe) {
                                GetModuleHandleW(nullptr), nullptr);
   parser.AttachHandle(other);
   EXPECT_EQ(parser.ControlKind(), ckRichEdit);
+}
+
+TEST(WinAPIParser, AControlThatCannotHaveAWindowReadsAsEmpty) {
+  TMemo orphan(nullptr);
+  orphan.SetText(u"text");
+  TWinAPIControlParser parser;
+  parser.Initialize(&orphan);
+  EXPECT_EQ(parser.Window(), nullptr);
+  EXPECT_EQ(parser.GetControl(), &orphan);
+  EXPECT_EQ(parser.GetChar(), 0);
+  EXPECT_FALSE(parser.MoveNext());
+  std::u16string text;
+  parser.Initialize(TParserTarget(text));  // not a control: nothing to read either
+  EXPECT_EQ(parser.GetControl(), nullptr);
+  EXPECT_EQ(parser.GetChar(), 0);
 }
 
 TEST(WinAPIParser, ContainerGivesItsFirstEditChild) {
