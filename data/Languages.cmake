@@ -20,19 +20,21 @@ set(LEXORO_MYTHES_DIR /usr/share/mythes CACHE PATH
     "Thesaurus sources (Debian packages mythes-de, mythes-fr, mythes-es, mythes-it, mythes-pt-br, mythes-ca, mythes-da, mythes-sv)")
 find_program(LEXORO_UNMUNCH unmunch DOC "unmunch, which expands hunspell dictionaries (Debian package hunspell-tools)")
 
-# name | Windows language identifier | title | source: list:FILE:ENCODING or hunspell:BASE
+# name | Windows language identifier | title | locale (also the name of Debian's hunspell
+# dictionary of the language, which the benchmarks compare with) | source: list:FILE:ENCODING
+# or hunspell:BASE
 set(LEXORO_LANGUAGE_DICTIONARIES
-    "German|1031|German|list:ngerman:UTF-8"
-    "French|1036|French|list:french:UTF-8"
-    "Spanish|3082|Spanish|hunspell:es_ES"
-    "Italian|1040|Italian|list:italian:UTF-8"
-    "BrazilianPortuguese|1046|Brazilian Portuguese|list:brazilian:UTF-8"
-    "Dutch|1043|Dutch|list:dutch:UTF-8"
-    "Swedish|1053|Swedish|list:swedish:ISO-8859-1"
-    "Danish|1030|Danish|list:danish:UTF-8"
-    "Polish|1045|Polish|list:polish:UTF-8"
-    "Catalan|1027|Catalan|list:catalan:UTF-8"
-    "Russian|1049|Russian|hunspell:ru_RU")
+    "German|1031|German|de_DE|list:ngerman:UTF-8"
+    "French|1036|French|fr_FR|list:french:UTF-8"
+    "Spanish|3082|Spanish|es_ES|hunspell:es_ES"
+    "Italian|1040|Italian|it_IT|list:italian:UTF-8"
+    "BrazilianPortuguese|1046|Brazilian Portuguese|pt_BR|list:brazilian:UTF-8"
+    "Dutch|1043|Dutch|nl_NL|list:dutch:UTF-8"
+    "Swedish|1053|Swedish|sv_SE|list:swedish:ISO-8859-1"
+    "Danish|1030|Danish|da_DK|list:danish:UTF-8"
+    "Polish|1045|Polish|pl_PL|list:polish:UTF-8"
+    "Catalan|1027|Catalan|ca_ES|list:catalan:UTF-8"
+    "Russian|1049|Russian|ru_RU|hunspell:ru_RU")
 
 # Words a language's list lacks that the checker needs: French elided forms that the word
 # reader separates from the following word ("jusqu'à" is read as "jusqu" and "à").
@@ -40,13 +42,18 @@ set(LEXORO_LANGUAGE_SUPPLEMENT_French ${CMAKE_CURRENT_SOURCE_DIR}/FrenchElisions
 
 set(LEXORO_LANGUAGE_SOURCE_DIR ${LEXORO_DATA_DIR}/sources)
 file(MAKE_DIRECTORY ${LEXORO_LANGUAGE_SOURCE_DIR})
+# languages.tsv tells the tests and benchmarks what was built from what: name, language,
+# locale, encoding, and the word lists compiled (paths of the build machine).
+set(LEXORO_LANGUAGE_TABLE ${LEXORO_DATA_DIR}/languages.tsv)
+set(table "")
 set(missing)
 foreach(row IN LISTS LEXORO_LANGUAGE_DICTIONARIES)
   string(REPLACE "|" ";" row "${row}")
   list(GET row 0 name)
   list(GET row 1 language)
   list(GET row 2 title)
-  list(GET row 3 source)
+  list(GET row 3 locale)
+  list(GET row 4 source)
   string(REPLACE ":" ";" source "${source}")
   list(GET source 0 kind)
   list(GET source 1 file)
@@ -90,7 +97,10 @@ foreach(row IN LISTS LEXORO_LANGUAGE_DICTIONARIES)
     COMMENT "Compiling ${name}.oxm"
     VERBATIM)
   list(APPEND LEXORO_DATA_OUTPUTS ${LEXORO_DATA_DIR}/${name}.oxm)
+  list(JOIN inputs "\t" columns)
+  string(APPEND table "${name}\t${language}\t${locale}\t${encoding}\t${columns}\n")
 endforeach()
+file(CONFIGURE OUTPUT ${LEXORO_LANGUAGE_TABLE} CONTENT "${table}" @ONLY)
 
 # name | source file | kind names (no part of speech, noun, verb, adjective, adverb) | options
 set(LEXORO_LANGUAGE_THESAURI
@@ -102,6 +112,7 @@ set(LEXORO_LANGUAGE_THESAURI
     "Catalan|th_ca_ES_v3.dat|,nom,verb,adjectiu,adverbi|"
     "Danish|th_da_DK.dat|,substantiv,verbum,adjektiv,adverbium|"
     "Swedish|th_sv_SE_v2.dat|,substantiv,verb,adjektiv,adverb|")
+set(table "")
 foreach(row IN LISTS LEXORO_LANGUAGE_THESAURI)
   string(REPLACE "|" ";" row "${row}")
   list(GET row 0 name)
@@ -131,7 +142,10 @@ foreach(row IN LISTS LEXORO_LANGUAGE_THESAURI)
     COMMENT "Compiling ${name}.oxt"
     VERBATIM)
   list(APPEND LEXORO_DATA_OUTPUTS ${LEXORO_DATA_DIR}/${name}.oxt)
+  string(APPEND table "${name}\t${source}\t--kinds\t${kinds}\t--rank-by-use\t${options}\n")
 endforeach()
+# thesauri.tsv, for the benchmarks: name, source and the compiler's options.
+file(CONFIGURE OUTPUT ${LEXORO_DATA_DIR}/thesauri.tsv CONTENT "${table}" @ONLY)
 
 if(missing)
   list(JOIN missing ", " missing)
