@@ -85,18 +85,8 @@ foreach(row IN LISTS LEXORO_LANGUAGE_DICTIONARIES)
   if(DEFINED LEXORO_LANGUAGE_SUPPLEMENT_${name})
     list(APPEND inputs ${LEXORO_LANGUAGE_SUPPLEMENT_${name}})
   endif()
-  set(host_inputs)
-  foreach(f IN LISTS inputs)
-    list(APPEND host_inputs ${LEXORO_DATA_PATH_PREFIX}${f})
-  endforeach()
-  add_custom_command(
-    OUTPUT ${LEXORO_DATA_DIR}/${name}.oxm
-    COMMAND ${LEXORO_RUN_TOOL} compile-dict --fit --encoding ${encoding} --title ${title} --language ${language}
-            -o ${LEXORO_DATA_PATH_PREFIX}${LEXORO_DATA_DIR}/${name}.oxm ${host_inputs}
-    DEPENDS lexoro ${inputs}
-    COMMENT "Compiling ${name}.oxm"
-    VERBATIM)
-  list(APPEND LEXORO_DATA_OUTPUTS ${LEXORO_DATA_DIR}/${name}.oxm)
+  lexoro_compile_dictionary(${name} "${title}" ${language} "Compiling ${name}.oxm"
+                            INPUTS ${inputs} OPTIONS --fit --encoding ${encoding})
   list(JOIN inputs "\t" columns)
   string(APPEND table "${name}\t${language}\t${locale}\t${encoding}\t${columns}\n")
 endforeach()
