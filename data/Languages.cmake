@@ -12,6 +12,9 @@
 # their meanings when the format's 65,536 nodes run out. A thesaurus file stores one byte per
 # character (ISO 8859-1), so mythes-ru, mythes-pl, mythes-cs and mythes-sk are not built: most
 # of their words could not be stored.
+if(NOT LEXORO_BUILD_LANGUAGES)
+  return()
+endif()
 set(LEXORO_WORDLIST_DIR /usr/share/dict CACHE PATH
     "Plain word lists (Debian packages wngerman, wfrench, witalian, wbrazilian, wdutch, wswedish, wdanish, wpolish, wcatalan)")
 set(LEXORO_HUNSPELL_DIR /usr/share/hunspell CACHE PATH
