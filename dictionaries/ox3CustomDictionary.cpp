@@ -7,6 +7,8 @@
 
 #include "lexoro/dictionaries/ox3MainDictionary.h"
 #include "lexoro/dictionaries/ox3Util.h"
+#include "lexoro/platform/ox3ByteSpan.h"
+#include "lexoro/platform/ox3Text.h"
 
 namespace lexoro {
 
@@ -23,24 +25,8 @@ constexpr std::size_t kBanner40Length = sizeof(kCustomBanner40) - 1;
 // Longest encoded word of a record, and longest record of an auto-correct pair.
 constexpr std::size_t kMaxRecordWordBytes = 511;
 constexpr std::size_t kMaxRecordBytes = 513;
-// The five counts after the banner's two closing bytes.
-constexpr std::size_t kCountsSize = 20;
 
 std::int32_t Wrap(std::int64_t value) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(value)); }
-
-std::int32_t Le32(const std::uint8_t* p) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-                                   (static_cast<std::uint32_t>(p[2]) << 16) |
-                                   (static_cast<std::uint32_t>(p[3]) << 24));
-}
-
-void PutLe32(std::vector<std::uint8_t>& out, std::int32_t value) {
-  const auto v = static_cast<std::uint32_t>(value);
-  out.push_back(static_cast<std::uint8_t>(v));
-  out.push_back(static_cast<std::uint8_t>(v >> 8));
-  out.push_back(static_cast<std::uint8_t>(v >> 16));
-  out.push_back(static_cast<std::uint8_t>(v >> 24));
-}
 
 // Cuts UTF-8 bytes to at most Limit bytes without splitting a character.
 void TruncateBytes(std::string& bytes, std::size_t limit, unsigned codePage) {
@@ -110,6 +96,62 @@ std::int32_t TCustomDictionary::NextTableSize(std::int32_t Size) {
   for (std::int32_t size : kTableSizes)
     if (size > Size) return size;
   return Size;
+}
+
+// ---- The file ----
+
+std::optional<TCustomDictionaryVersion> ParseCustomDictionaryBanner(std::span<const std::uint8_t> Bytes) {
+  const auto starts = [&](std::string_view banner) {
+    return Bytes.size() >= banner.size() && std::equal(banner.begin(), banner.end(), Bytes.begin());
+  };
+  // The text ends with a zero byte and 0x1A, which are not checked.
+  if (starts(kCustomBanner40)) return TCustomDictionaryVersion{platform::kCodePageAnsi, kBanner40Length + 2};
+  if (starts(kCustomBanner41)) return TCustomDictionaryVersion{platform::kCodePageUtf8, kBanner41Length + 2};
+  return std::nullopt;
+}
+
+std::optional<TCustomDictionaryBody> ParseCustomDictionaryBody(std::span<const std::uint8_t> Bytes) {
+  platform::TByteReader reader(Bytes);
+  TCustomDictionaryBody body;
+  body.AddedCount = reader.I32();
+  body.ExcludedCount = reader.I32();
+  body.AutoCorrectCount = reader.I32();
+  body.EntryCount = reader.I32();
+  const std::int32_t tableSize = reader.I32();
+  // A table of one slot has no probe sequence (the hash divides by size - 1).
+  if (tableSize < 0 || tableSize == 1) return std::nullopt;
+  const auto slots = reader.Block(static_cast<std::uint64_t>(tableSize), 4);
+  const std::int32_t used = reader.I32();
+  if (used < 0) return std::nullopt;
+  const auto buffer = reader.Block(static_cast<std::uint64_t>(used));
+  if (!reader.Ok()) return std::nullopt;
+
+  platform::TByteReader slotReader(slots);
+  body.Table.resize(static_cast<std::size_t>(tableSize));
+  for (auto& slot : body.Table) slot = slotReader.I32();
+  body.Buffer.assign(buffer.begin(), buffer.end());
+  return body;
+}
+
+std::vector<std::u16string> ParseWordList(std::span<const std::uint8_t> Bytes) {
+  std::u16string text;
+  if (text::ByteOrderMarkOf(Bytes) != text::TByteOrderMark::bomNone) {
+    text = text::DecodeMarkedText(Bytes);
+  } else {
+    text = platform::MultiByteToWide(platform::kCodePageAnsi,
+                                     std::string_view(reinterpret_cast<const char*>(Bytes.data()), Bytes.size()))
+               .value_or(std::u16string());
+  }
+  std::vector<std::u16string> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    if (i == text.size() || text[i] == u'\r' || text[i] == u'\n') {
+      if (i > start) lines.push_back(text.substr(start, i - start));
+      if (i + 1 < text.size() && text[i] == u'\r' && text[i + 1] == u'\n') ++i;
+      start = i + 1;
+    }
+  }
+  return lines;
 }
 
 // ---- Loading and saving ----
@@ -202,61 +244,36 @@ bool TCustomDictionary::CheckFile(const std::u16string& Name, bool KeepOpen, pla
   }
   std::array<std::uint8_t, kBanner41Length + 2> head{};
   const std::size_t got = file.ReadAt(0, head);
-  const auto matches = [&](const char* banner, std::size_t length) {
-    return got >= length && std::memcmp(head.data(), banner, length) == 0;
-  };
-  if (matches(kCustomBanner40, kBanner40Length)) {
-    FCodePage = platform::kCodePageAnsi;
-    FBodyOffset = kBanner40Length + 2;
-  } else {
-    FCodePage = platform::kCodePageUtf8;
-    if (!matches(kCustomBanner41, kBanner41Length)) return false;
-    FBodyOffset = kBanner41Length + 2;
-  }
+  const auto version = ParseCustomDictionaryBanner(std::span(head).first(got));
+  FCodePage = version ? version->CodePage : platform::kCodePageUtf8;
+  if (!version) return false;
+  FBodyOffset = version->BodyOffset;
   if (KeepOpen) File = std::move(file);
   return true;
 }
 
 void TCustomDictionary::ReadBody(platform::TReadOnlyFile& File) {
-  const auto fail = [this] {
-    ClearContents();
-    FCodePage = platform::kCodePageUtf8;
-  };
   const std::uint64_t size = File.Size();
-  std::uint64_t at = FBodyOffset;
-  std::array<std::uint8_t, kCountsSize> counts{};
-  if (at > size || size - at < counts.size() || File.ReadAt(at, counts) != counts.size()) return fail();
-  at += counts.size();
-  const std::int32_t added = Le32(&counts[0]);
-  const std::int32_t excluded = Le32(&counts[4]);
-  const std::int32_t autoCorrect = Le32(&counts[8]);
-  const std::int32_t tableSize = Le32(&counts[16]);
-  // A table of one slot has no probe sequence (the hash divides by size - 1).
-  if (tableSize < 0 || tableSize == 1) return fail();
-  const std::uint64_t tableBytes = static_cast<std::uint64_t>(tableSize) * 4;
-  if (size - at < tableBytes + 4) return fail();
-  std::vector<std::uint8_t> raw(static_cast<std::size_t>(tableBytes));
-  if (File.ReadAt(at, raw) != raw.size()) return fail();
-  at += tableBytes;
-  std::array<std::uint8_t, 4> lengthBytes{};
-  if (File.ReadAt(at, lengthBytes) != lengthBytes.size()) return fail();
-  at += 4;
-  const std::int32_t used = Le32(lengthBytes.data());
-  if (used < 0 || size - at < static_cast<std::uint64_t>(used)) return fail();
+  std::optional<TCustomDictionaryBody> body;
+  if (size >= FBodyOffset) {
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size - FBodyOffset));
+    if (File.ReadAt(FBodyOffset, bytes) == bytes.size()) body = ParseCustomDictionaryBody(bytes);
+  }
+  AdoptBody(std::move(body));
+}
 
-  std::vector<std::int32_t> table(static_cast<std::size_t>(tableSize));
-  for (std::size_t i = 0; i < table.size(); ++i) table[i] = Le32(&raw[i * 4]);
-  raw.clear();
-  raw.shrink_to_fit();
-  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(used));
-  if (File.ReadAt(at, buffer) != buffer.size()) return fail();
-
-  FAddedCount = added;
-  FExcludedCount = excluded;
-  FAutoCorrectCount = autoCorrect;
-  FTable = std::move(table);
-  FAllocated = (static_cast<std::size_t>(used) / kBufferStep + 1) * kBufferStep;
-  FBuffer = std::move(buffer);
+void TCustomDictionary::AdoptBody(std::optional<TCustomDictionaryBody> Body) {
+  ClearContents();
+  if (!Body) {
+    FCodePage = platform::kCodePageUtf8;
+    return;
+  }
+  FAddedCount = Body->AddedCount;
+  FExcludedCount = Body->ExcludedCount;
+  FAutoCorrectCount = Body->AutoCorrectCount;
+  FTable = std::move(Body->Table);
+  FBuffer = std::move(Body->Buffer);
+  FAllocated = (FBuffer.size() / kBufferStep + 1) * kBufferStep;
   // The entry count decides when the table grows; the stored count (offset B+14) is not
   // trusted, since a damaged one would grow the table on every addition. The live slots are.
   FEntryCount = 0;
@@ -266,35 +283,42 @@ void TCustomDictionary::ReadBody(platform::TReadOnlyFile& File) {
   FIndexListsCurrent = false;
 }
 
+bool TCustomDictionary::LoadFromBytes(std::span<const std::uint8_t> Bytes) {
+  if (!FFileName.empty()) return false;
+  SetLoaded(false);
+  const auto version = ParseCustomDictionaryBanner(Bytes);
+  if (!version) return false;
+  FLoaded = true;
+  FCodePage = version->CodePage;
+  AdoptBody(ParseCustomDictionaryBody(Bytes.subspan(version->BodyOffset)));
+  return true;
+}
+
+std::vector<std::uint8_t> TCustomDictionary::SaveToBytes() const {
+  const std::string_view banner = FCodePage != platform::kCodePageAnsi ? kCustomBanner41 : kCustomBanner40;
+  platform::TByteWriter out;
+  out.Reserve(banner.size() + 26 + 4 * FTable.size() + FBuffer.size());
+  out.PutBytes(banner);
+  out.PutU8(0x00);
+  out.PutU8(0x1A);
+  out.PutI32(FAddedCount);
+  out.PutI32(FExcludedCount);
+  out.PutI32(FAutoCorrectCount);
+  out.PutI32(FEntryCount);
+  out.PutI32(static_cast<std::int32_t>(FTable.size()));
+  for (std::int32_t value : FTable) out.PutI32(value);
+  out.PutI32(static_cast<std::int32_t>(FBuffer.size()));
+  out.PutBytes(FBuffer);
+  return out.Take();
+}
+
 void TCustomDictionary::WriteFile(const std::u16string& Name) {
   if (Name.empty()) return;
   // A read-only file is not replaced: its changes last until the dictionary is unloaded.
   if (platform::IsReadOnlyFile(Name)) return;
-  std::vector<std::uint8_t> head;
-  const bool version41 = FCodePage != platform::kCodePageAnsi;
-  const char* banner = version41 ? kCustomBanner41 : kCustomBanner40;
-  const std::size_t bannerLength = version41 ? kBanner41Length : kBanner40Length;
-  head.insert(head.end(), banner, banner + bannerLength);
-  head.push_back(0x00);
-  head.push_back(0x1A);
-  std::vector<std::uint8_t> counts;
-  PutLe32(counts, FAddedCount);
-  PutLe32(counts, FExcludedCount);
-  PutLe32(counts, FAutoCorrectCount);
-  PutLe32(counts, FEntryCount);
-  PutLe32(counts, static_cast<std::int32_t>(FTable.size()));
-  std::vector<std::uint8_t> slots;
-  slots.reserve(FTable.size() * 4 + 4);
-  for (std::int32_t value : FTable) PutLe32(slots, value);
-  PutLe32(slots, static_cast<std::int32_t>(FBuffer.size()));
-
   // The file is written beside the target and replaces it in one step: a failure at any
   // point leaves the previous file as it was.
-  platform::TAtomicFileWriter writer;
-  if (writer.Begin(Name) && writer.Write(head) && writer.Write(counts) && writer.Write(slots) &&
-      writer.Write(FBuffer) && writer.Commit()) {
-    FWrittenStamp = platform::FileStamp(Name);
-  }
+  if (platform::WriteFileReplacing(Name, SaveToBytes())) FWrittenStamp = platform::FileStamp(Name);
 }
 
 // ---- Index lists ----

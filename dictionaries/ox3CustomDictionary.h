@@ -46,6 +46,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -79,6 +80,35 @@ enum class TEntryKind : std::uint8_t {
   ekAdded = 'I',
   ekAny = '*',
 };
+
+// What the banner at the start of a file says: the code page of its words and where its body
+// (the counts after the banner's two closing bytes) starts.
+struct TCustomDictionaryVersion {
+  unsigned CodePage = platform::kCodePageUtf8;
+  std::size_t BodyOffset = 0;
+};
+// The version of the file whose first bytes are Bytes; no value when neither banner is there.
+// The two bytes after the banner text are not looked at.
+[[nodiscard]] std::optional<TCustomDictionaryVersion> ParseCustomDictionaryBanner(std::span<const std::uint8_t> Bytes);
+
+// The body of a file as stored: the four counts, the hash slots and the record buffer.
+struct TCustomDictionaryBody {
+  std::int32_t AddedCount = 0;
+  std::int32_t ExcludedCount = 0;
+  std::int32_t AutoCorrectCount = 0;
+  std::int32_t EntryCount = 0;
+  std::vector<std::int32_t> Table;
+  std::vector<std::uint8_t> Buffer;
+};
+// Reads a body (everything after the banner's closing bytes). No value when a field is cut
+// short, a size is negative, or the table has one slot (no probe sequence); bytes after the
+// record buffer are ignored. Slot values are not judged here: the dictionary never trusts them.
+[[nodiscard]] std::optional<TCustomDictionaryBody> ParseCustomDictionaryBody(std::span<const std::uint8_t> Bytes);
+
+// The words of a plain word list (an Office custom dictionary: one word a line, lines ended by
+// CR, LF or CR LF, empty lines skipped). A byte-order mark selects UTF-8 or UTF-16 of either
+// byte order; without one the bytes are in the host ANSI code page.
+[[nodiscard]] std::vector<std::u16string> ParseWordList(std::span<const std::uint8_t> Bytes);
 
 // An auto-correct pair as GetAutoCorrectPair returns it.
 struct TAutoCorrectPair {
@@ -162,6 +192,15 @@ class TCustomDictionary {
   // Empties everything in memory (does not mark the dictionary modified).
   virtual void Clear();
 
+  // ---- File images in memory ----
+
+  // Loads a dictionary without a file name from the bytes of a file. False, leaving it
+  // unloaded and empty, when it has a file name or the bytes start with neither banner; a
+  // damaged body leaves it loaded and empty, as a damaged file does.
+  bool LoadFromBytes(std::span<const std::uint8_t> Bytes);
+  // The file WriteFile writes, as bytes.
+  [[nodiscard]] std::vector<std::uint8_t> SaveToBytes() const;
+
   // ---- Properties ----
 
   [[nodiscard]] const std::u16string& FileName() const { return FFileName; }
@@ -209,6 +248,9 @@ class TCustomDictionary {
   void Rehash(std::int32_t Size);
   void EnsureLoaded();
   void ClearContents();
+  // Takes a body read from a file as the contents; no body (a damaged one) empties the
+  // dictionary.
+  void AdoptBody(std::optional<TCustomDictionaryBody> Body);
 
  private:
   std::u16string FFileName;

@@ -3,29 +3,20 @@
 #include <algorithm>
 #include <cstring>
 
+#include "lexoro/platform/ox3ByteSpan.h"
 #include "lexoro/platform/ox3Text.h"
 
 namespace lexoro {
 
 namespace {
 
-constexpr std::uint32_t kNoChildren = 0xFFFFF;
-constexpr std::size_t kHeaderSize = 1024;
-constexpr std::size_t kFirstByteTableSize = 2048;
-constexpr std::size_t kReservedSize = 1024;
-// Enough for every node of the largest dictionary many times over; a crafted file whose
-// links form cycles stops here.
-constexpr std::uint64_t kVisitBudget = std::uint64_t{1} << 26;
+// The most nodes one enumeration visits: as many as a walk down every node of the file to
+// the depth of the longest word takes, which no real dictionary comes near (its words share
+// their endings, not their beginnings, so a walk meets each node a few times), and never
+// more than this.
+constexpr std::uint64_t kMaxVisitBudget = std::uint64_t{1} << 26;
 
-std::uint32_t Le32(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-std::uint8_t NodeChar(const std::uint8_t* node) { return node[0]; }
-std::uint32_t NodeLink(const std::uint8_t* node) { return (Le32(node) >> 8) & 0xFFFFF; }
-std::uint32_t NodeCountCode(const std::uint8_t* node) { return (node[3] >> 4) & 0x7; }
-bool NodeWordEnd(const std::uint8_t* node) { return (node[3] & 0x80) != 0; }
+TMainNodeWord NodeWord(const std::uint8_t* node) { return {platform::LoadLe32(node)}; }
 
 }  // namespace
 
@@ -52,161 +43,132 @@ std::u16string DecodeWord(unsigned CodePage, std::string_view Bytes) {
   return converted ? std::move(*converted) : std::u16string();
 }
 
-TMainDictionary::TMainDictionary() = default;
+// ---- Header and tree ----
 
-TMainDictionary::~TMainDictionary() { SetActive(false); }
-
-void TMainDictionary::Open(const std::u16string& Path) {
-  if (!platform::FileExists(Path)) return;
-  platform::TReadOnlyFile file;
-  if (!file.Open(Path)) return;
-  FWordsFound = 0;
-  const bool wasActive = FActive;
-  SetActive(false);
-  if (file.Size() <= kHeaderSize) return;
-
-  std::array<std::uint8_t, kHeaderSize> header{};
-  if (file.ReadAt(0, header) != header.size()) return;
-  const auto* zero = static_cast<const std::uint8_t*>(std::memchr(header.data(), 0, header.size()));
-  const std::size_t bannerLength = zero ? static_cast<std::size_t>(zero - header.data()) : header.size();
-  const std::string_view banner(reinterpret_cast<const char*>(header.data()), bannerLength);
+std::optional<TMainDictionaryHeader> ParseMainDictionaryHeader(std::span<const std::uint8_t> Bytes) {
+  if (Bytes.size() <= kMainHeaderSize) return std::nullopt;
+  TMainDictionaryHeader header;
+  std::copy_n(Bytes.begin(), kMainHeaderSize, header.Block.begin());
+  const auto* zero = static_cast<const std::uint8_t*>(std::memchr(header.Block.data(), 0, header.Block.size()));
+  const std::size_t bannerLength = zero ? static_cast<std::size_t>(zero - header.Block.data()) : header.Block.size();
+  const std::string_view banner(reinterpret_cast<const char*>(header.Block.data()), bannerLength);
   const std::string_view banner41(kMainBanner41, sizeof(kMainBanner41) - 1);
   const std::string_view banner40(kMainBanner40, sizeof(kMainBanner40) - 1);
-  if (!banner.starts_with(banner41) && !banner.starts_with(banner40)) return;
+  if (!banner.starts_with(banner41) && !banner.starts_with(banner40)) return std::nullopt;
+  header.MinorVersion = banner[38] - '0';
+  header.CodePage = header.MinorVersion >= 1 ? platform::kCodePageUtf8 : platform::kCodePageAnsi;
 
-  // Everything up to the node tables: the title (at most 255 code units) and the counts.
-  std::array<std::uint8_t, 1 + 2 * 256 + 4 * 12> fields{};
-  const std::size_t got = file.ReadAt(kHeaderSize, fields);
-  const unsigned n = got > 0 ? fields[0] : 0;
-  // Truncated fields read as zeros: only the size checks at activation judge the structure.
-  std::fill(fields.begin() + static_cast<std::ptrdiff_t>(std::min(got, fields.size())), fields.end(), 0);
-
-  FHeader = header;
-  FMinorVersion = banner[38] - '0';
-  FCodePage = FMinorVersion >= 1 ? platform::kCodePageUtf8 : platform::kCodePageAnsi;
-  FTitle.clear();
+  // Fields cut short read as zeros (a failed reader reads zeros from then on).
+  platform::TByteReader fields(Bytes.first(std::min(Bytes.size(), kMainHeaderReadSize)));
+  fields.Seek(kMainHeaderSize);
+  const unsigned n = fields.U8();
+  bool titleEnded = false;
   for (unsigned i = 0; i < n; ++i) {
-    const char16_t unit = static_cast<char16_t>(fields[1 + 2 * i] | (fields[2 + 2 * i] << 8));
-    if (unit == 0) break;
-    FTitle += unit;
+    const char16_t unit = fields.U16();
+    titleEnded = titleEnded || unit == 0;
+    if (!titleEnded) header.Title += unit;
   }
-  const std::uint8_t* p = fields.data() + 1 + 2 * (n + 1);
-  FLanguage = static_cast<std::int32_t>(Le32(p));
-  FWordCount = static_cast<std::int32_t>(Le32(p + 4));
-  FNodeCount = Le32(p + 8);
-  for (int k = 0; k < 9; ++k) FTableCounts[k] = static_cast<std::int32_t>(Le32(p + 12 + 4 * k));
+  fields.Skip(2);  // the title's terminating zero
+  header.Language = fields.I32();
+  header.WordCount = fields.I32();
+  header.NodeCount = fields.U32();
+  for (auto& count : header.TableCounts) count = fields.I32();
 
-  // Tables start after the counts. Negative counts are carried as they are; activation
+  // Tables start after the counts. Negative counts are carried as they are; the tree
   // refuses them.
-  FTableStarts[0] = kHeaderSize + 51 + 2 * std::uint64_t{n};
-  FFirstIndexes[0] = 0;
-  for (int k = 1; k <= 9; ++k) {
-    const std::int64_t count = FTableCounts[k - 1];
+  header.TableStarts[0] = kMainTablesStart + 2 * std::uint64_t{n};
+  for (unsigned k = 1; k <= kMainTableCount; ++k) {
+    const std::int64_t count = header.TableCounts[k - 1];
     const std::uint64_t c = count < 0 ? 0 : static_cast<std::uint64_t>(count);
-    FTableStarts[k] = FTableStarts[k - 1] + c * static_cast<std::uint64_t>(k - 1 + 4);
-    FFirstIndexes[k] = FFirstIndexes[k - 1] + c;
+    header.TableStarts[k] = header.TableStarts[k - 1] + c * (4 + k - 1);
+    header.FirstIndexes[k] = header.FirstIndexes[k - 1] + c;
   }
-
-  file.Close();
-  FFileName = Path;
-  if (wasActive) SetActive(true);
+  return header;
 }
 
-void TMainDictionary::SetActive(bool Active) {
-  if (FFileName.empty() || Active == FActive) return;
-  if (!Active) {
-    FActive = false;
-    FMapping.Close();
-    FLinkage = nullptr;
-    FLinkageSize = 0;
-    FTables.fill(nullptr);
-    return;
+std::optional<TMainDictionaryTree> ParseMainDictionaryTree(const TMainDictionaryHeader& Header,
+                                                           std::span<const std::uint8_t> File) {
+  TMainDictionaryTree tree;
+  platform::TByteReader reader(File);
+  reader.Seek(Header.TableStarts[0]);
+  for (unsigned k = 0; k < kMainTableCount; ++k) {
+    if (Header.TableCounts[k] < 0) return std::nullopt;
+    tree.FTables[k] = reader.Block(static_cast<std::uint64_t>(Header.TableCounts[k]), 4 + k);
   }
-  FActive = true;
-  bool ok = FMapping.Open(FFileName);
-  for (int k = 0; ok && k < 9; ++k) ok = FTableCounts[k] >= 0;
-  const std::uint64_t size = FMapping.Size();
-  const std::uint64_t e = FTableStarts[9];
-  ok = ok && size > e + 4;
-  std::uint64_t linkageSize = 0;
-  if (ok) {
-    const auto s = static_cast<std::int32_t>(Le32(FMapping.Data() + e));
-    ok = s >= 0;
-    linkageSize = ok ? static_cast<std::uint64_t>(s) : 0;
-  }
-  ok = ok && size >= e + 4 + linkageSize + kFirstByteTableSize + kReservedSize;
-  if (!ok) {
-    FActive = false;
-    FMapping.Close();
-    return;
-  }
-  const std::uint8_t* base = FMapping.Data();
-  FLinkageSize = static_cast<std::uint32_t>(linkageSize);
-  FLinkage = base + e + 4;
-  std::memcpy(FFirstByteTable.data(), FLinkage + linkageSize, kFirstByteTableSize);
-  for (int k = 0; k < 9; ++k) FTables[k] = base + FTableStarts[k];
-  std::memcpy(FReserved.data(), FLinkage + linkageSize + kFirstByteTableSize, kReservedSize);
+  const std::int32_t linkageSize = reader.I32();
+  if (linkageSize < 0) return std::nullopt;
+  tree.FLinkage = reader.Block(static_cast<std::uint64_t>(linkageSize));
+  const auto firstBytes = reader.Block(kMainFirstByteTableSize);
+  const auto reserved = reader.Block(kMainReservedSize);
+  if (!reader.Ok()) return std::nullopt;
+  std::copy(firstBytes.begin(), firstBytes.end(), tree.FFirstByteTable.begin());
+  std::copy(reserved.begin(), reserved.end(), tree.FReserved.begin());
+  tree.FFirstIndexes = Header.FirstIndexes;
+  tree.FWideIndexes = Header.NodeCount >= kMainWideIndexNodeCount;
+  tree.FVisitBudget = std::min(kMaxVisitBudget, Header.FirstIndexes[kMainTableCount] * kMaxWordBytes);
+  return tree;
 }
 
-bool TMainDictionary::EnsureActive() {
-  if (!FActive) SetActive(true);
-  return FActive;
-}
+// Reads the child indexes of one list from the linkage: 2 bytes little-endian, or in large
+// files big-endian, 2 bytes (top bit set) or 3.
+class TMainDictionaryTree::TChildReader {
+ public:
+  TChildReader(const TMainDictionaryTree& Tree, std::uint32_t Offset) : FReader(Tree.FLinkage), FWide(Tree.FWideIndexes) {
+    FReader.Seek(Offset);
+  }
+  // The next index; false past the linkage area.
+  [[nodiscard]] bool Next(std::uint32_t& Index) {
+    if (!FWide) {
+      Index = FReader.U16();
+    } else if (const std::uint8_t b0 = FReader.U8(); b0 & 0x80) {
+      Index = ((b0 & 0x7Fu) << 8) | FReader.U8();
+    } else {
+      const std::uint32_t b1 = FReader.U8();
+      Index = (std::uint32_t{b0} << 16) | (b1 << 8) | FReader.U8();
+    }
+    return FReader.Ok();
+  }
 
-bool TMainDictionary::NodeAt(std::uint32_t Index, TNodeRef& Node) const {
-  if (Index >= FFirstIndexes[9]) return false;
+ private:
+  platform::TByteReader FReader;
+  bool FWide;
+};
+
+bool TMainDictionaryTree::NodeAt(std::uint32_t Index, TNodeRef& Node) const {
+  if (Index >= FFirstIndexes[kMainTableCount]) return false;
   unsigned k = 0;
-  while (k < 8 && Index >= FFirstIndexes[k + 1]) ++k;
-  Node.Address = FTables[k] + (Index - FFirstIndexes[k]) * (4 + k);
+  while (k < kMainTableCount - 1 && Index >= FFirstIndexes[k + 1]) ++k;
+  Node.Address = FTables[k].data() + (Index - FFirstIndexes[k]) * (4 + k);
   Node.Extra = k;
   return true;
 }
 
-bool TMainDictionary::ReadChildIndex(std::uint32_t& Offset, std::uint32_t& Index) const {
-  if (FNodeCount < 0xFFFF) {
-    if (std::uint64_t{Offset} + 2 > FLinkageSize) return false;
-    Index = FLinkage[Offset] | (FLinkage[Offset + 1] << 8);
-    Offset += 2;
+bool TMainDictionaryTree::ChildrenOf(const TNodeRef& Node, TChildSet& Children) const {
+  const TMainNodeWord word = NodeWord(Node.Address);
+  if (word.CountCode() != 0) {
+    Children = {word.CountCode(), word.Link()};
     return true;
   }
-  if (std::uint64_t{Offset} + 2 > FLinkageSize) return false;
-  const std::uint8_t b0 = FLinkage[Offset];
-  if (b0 & 0x80) {
-    Index = ((b0 & 0x7Fu) << 8) | FLinkage[Offset + 1];
-    Offset += 2;
-    return true;
-  }
-  if (std::uint64_t{Offset} + 3 > FLinkageSize) return false;
-  Index = (static_cast<std::uint32_t>(b0) << 16) | (FLinkage[Offset + 1] << 8) | FLinkage[Offset + 2];
-  Offset += 3;
-  return true;
-}
-
-bool TMainDictionary::ChildrenOf(const TNodeRef& Node, TChildSet& Children) const {
-  const std::uint32_t n = NodeCountCode(Node.Address);
-  const std::uint32_t link = NodeLink(Node.Address);
-  if (n != 0) {
-    Children = {n, link};
-    return true;
-  }
-  if (link == kNoChildren || link >= FLinkageSize) return false;
+  const std::uint32_t link = word.Link();
+  if (link == kMainNoChildren || link >= FLinkage.size()) return false;
   Children = {FLinkage[link], link + 1};
   // A count byte of 1 would make the link itself the child index; the compiler never
   // writes it, and a count of 0 means no children.
   return Children.Count >= 2;
 }
 
-bool TMainDictionary::FindChild(const TChildSet& Children, std::uint8_t Ch, std::uint32_t& Index, TNodeRef& Node) const {
+bool TMainDictionaryTree::FindChild(const TChildSet& Children, std::uint8_t Ch, std::uint32_t& Index,
+                                    TNodeRef& Node) const {
   if (Children.Count == 1) {
     Index = Children.Link;
-    return NodeAt(Index, Node) && NodeChar(Node.Address) == Ch;
+    return NodeAt(Index, Node) && Node.Address[0] == Ch;
   }
-  std::uint32_t offset = Children.Link;
+  TChildReader indexes(*this, Children.Link);
   for (std::uint32_t i = 0; i < Children.Count; ++i) {
     std::uint32_t child;
-    if (!ReadChildIndex(offset, child)) return false;
+    if (!indexes.Next(child)) return false;
     TNodeRef candidate;
-    if (NodeAt(child, candidate) && NodeChar(candidate.Address) == Ch) {
+    if (NodeAt(child, candidate) && candidate.Address[0] == Ch) {
       Index = child;
       Node = candidate;
       return true;
@@ -215,33 +177,31 @@ bool TMainDictionary::FindChild(const TChildSet& Children, std::uint8_t Ch, std:
   return false;
 }
 
-bool TMainDictionary::Lookup(std::u16string_view Word) {
-  if (!EnsureActive()) return false;
-  const std::string w = EncodeWord(FCodePage, Word);
-  if (w.empty()) return false;
-  const std::uint8_t* entry = FFirstByteTable.data() + 8 * static_cast<std::uint8_t>(w[0]);
-  if (w.size() == 1) return entry[0] != 0;
-  TChildSet children{entry[1], Le32(entry + 4)};
+bool TMainDictionaryTree::Lookup(std::string_view Word) const {
+  if (Word.empty()) return false;
+  const std::uint8_t* entry = FFirstByteTable.data() + 8 * static_cast<std::uint8_t>(Word[0]);
+  if (Word.size() == 1) return entry[0] != 0;
+  TChildSet children{entry[1], platform::LoadLe32(entry + 4)};
   if (children.Count == 0) return false;
   std::size_t p = 1;
-  while (p < w.size()) {
+  while (p < Word.size()) {
     std::uint32_t index;
     TNodeRef node;
-    if (!FindChild(children, static_cast<std::uint8_t>(w[p]), index, node)) return false;
+    if (!FindChild(children, static_cast<std::uint8_t>(Word[p]), index, node)) return false;
     ++p;
-    if (p == w.size()) return NodeWordEnd(node.Address);
+    if (p == Word.size()) return NodeWord(node.Address).WordEnd();
     for (unsigned e = 0; e < node.Extra; ++e) {
-      if (p == w.size() || node.Address[4 + e] != static_cast<std::uint8_t>(w[p])) return false;
+      if (p == Word.size() || node.Address[4 + e] != static_cast<std::uint8_t>(Word[p])) return false;
       ++p;
     }
-    if (p == w.size()) return false;  // no word ends on an extra byte
+    if (p == Word.size()) return false;  // no word ends on an extra byte
     if (!ChildrenOf(node, children)) return false;
   }
   return false;
 }
 
-void TMainDictionary::EnumeratePrefix(std::string_view Prefix, const TWordVisitor& Visitor) {
-  if (!EnsureActive() || Prefix.empty() || !Visitor) return;
+void TMainDictionaryTree::EnumeratePrefix(std::string_view Prefix, const TWordVisitor& Visitor) const {
+  if (Prefix.empty() || !Visitor || FCyclic) return;
   if (Prefix.size() > kMaxWordBytes) Prefix = Prefix.substr(0, kMaxWordBytes);
   TNodeRef root;
   if (!NodeAt(0, root)) return;
@@ -278,13 +238,14 @@ void TMainDictionary::EnumeratePrefix(std::string_view Prefix, const TWordVisito
 
   char buffer[kMaxWordBytes + 1];
   std::memcpy(buffer, Prefix.data(), Prefix.size());
-  std::uint64_t budget = kVisitBudget;
+  std::uint64_t budget = FVisitBudget;
   bool stop = false;
   Visit(last, Prefix.size() - 1, buffer, Visitor, budget, stop);
+  if (stop) FCyclic = true;
 }
 
-void TMainDictionary::Visit(std::uint32_t Index, std::size_t Position, char* Buffer, const TWordVisitor& Visitor,
-                            std::uint64_t& Budget, bool& Stop) const {
+void TMainDictionaryTree::Visit(std::uint32_t Index, std::size_t Position, char* Buffer, const TWordVisitor& Visitor,
+                                std::uint64_t& Budget, bool& Stop) const {
   TNodeRef node;
   if (Stop || !NodeAt(Index, node)) return;
   if (Budget == 0) {
@@ -292,10 +253,11 @@ void TMainDictionary::Visit(std::uint32_t Index, std::size_t Position, char* Buf
     return;
   }
   --Budget;
-  Buffer[Position] = static_cast<char>(NodeChar(node.Address));
+  const TMainNodeWord word = NodeWord(node.Address);
+  Buffer[Position] = static_cast<char>(word.Character());
   std::size_t end = Position + 1;
   Buffer[end] = '\0';
-  if (NodeWordEnd(node.Address) && Visitor(std::string_view(Buffer, end)) == TVisitAction::vaPrune) return;
+  if (word.WordEnd() && Visitor(std::string_view(Buffer, end)) == TVisitAction::vaPrune) return;
   if (end + node.Extra >= kMaxWordBytes) return;  // deeper than any word can be
   for (unsigned e = 0; e < node.Extra; ++e) Buffer[end++] = static_cast<char>(node.Address[4 + e]);
   TChildSet children;
@@ -304,12 +266,68 @@ void TMainDictionary::Visit(std::uint32_t Index, std::size_t Position, char* Buf
     Visit(children.Link, end, Buffer, Visitor, Budget, Stop);
     return;
   }
-  std::uint32_t offset = children.Link;
+  TChildReader indexes(*this, children.Link);
   for (std::uint32_t i = 0; i < children.Count && !Stop; ++i) {
     std::uint32_t child;
-    if (!ReadChildIndex(offset, child)) return;
+    if (!indexes.Next(child)) return;
     Visit(child, end, Buffer, Visitor, Budget, Stop);
   }
+}
+
+// ---- The dictionary ----
+
+TMainDictionary::TMainDictionary() = default;
+
+TMainDictionary::~TMainDictionary() { SetActive(false); }
+
+void TMainDictionary::Open(const std::u16string& Path) {
+  if (!platform::FileExists(Path)) return;
+  platform::TReadOnlyFile file;
+  if (!file.Open(Path)) return;
+  FWordsFound = 0;
+  const bool wasActive = FActive;
+  SetActive(false);
+
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min<std::uint64_t>(file.Size(), kMainHeaderReadSize)));
+  bytes.resize(file.ReadAt(0, bytes));
+  auto header = ParseMainDictionaryHeader(bytes);
+  if (!header) return;
+  FHeader = std::move(*header);
+  file.Close();
+  FFileName = Path;
+  if (wasActive) SetActive(true);
+}
+
+void TMainDictionary::SetActive(bool Active) {
+  if (FFileName.empty() || Active == FActive) return;
+  if (!Active) {
+    FActive = false;
+    FTree.reset();
+    FMapping.Close();
+    return;
+  }
+  FActive = true;
+  if (FMapping.Open(FFileName))
+    FTree = ParseMainDictionaryTree(FHeader, std::span<const std::uint8_t>(FMapping.Data(), FMapping.Size()));
+  if (!FTree) {
+    FActive = false;
+    FMapping.Close();
+  }
+}
+
+bool TMainDictionary::EnsureActive() {
+  if (!FActive) SetActive(true);
+  return FActive;
+}
+
+bool TMainDictionary::Lookup(std::u16string_view Word) {
+  if (!EnsureActive()) return false;
+  return FTree->Lookup(EncodeWord(CodePage(), Word));
+}
+
+void TMainDictionary::EnumeratePrefix(std::string_view Prefix, const TWordVisitor& Visitor) {
+  if (!EnsureActive()) return;
+  FTree->EnumeratePrefix(Prefix, Visitor);
 }
 
 }  // namespace lexoro

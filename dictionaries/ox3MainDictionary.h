@@ -35,13 +35,17 @@
 // of nodes in the tables, or a linkage offset whose indexes would run past the linkage area,
 // makes a lookup answer false and an enumeration skip that branch. Every walk is bounded:
 // a lookup takes one step per byte of the word; an enumeration never goes deeper than the
-// longest word (512 bytes) and stops after a fixed number of visited nodes, so a crafted
-// file with cycles cannot make it loop.
+// longest word (512 bytes) and stops after visiting 512 times as many nodes as the file
+// holds, so a crafted file with cycles cannot make it loop; once one enumeration has stopped
+// so, the activated tree enumerates nothing more rather than walk the cycles again for every
+// prefix.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,6 +88,107 @@ enum class TVisitAction { vaContinue, vaPrune };
 // Called with the bytes of each word found; vaPrune skips the words below this one.
 using TWordVisitor = std::function<TVisitAction(std::string_view WordBytes)>;
 
+// ---- The file format, shared by the reader and the dictionary compiler ----
+
+inline constexpr std::size_t kMainHeaderSize = 1024;
+inline constexpr std::size_t kMainFirstByteTableSize = 256 * 8;
+inline constexpr std::size_t kMainReservedSize = 1024;
+// Node tables 0..8; a node of table k is 4 + k bytes.
+inline constexpr unsigned kMainTableCount = 9;
+inline constexpr unsigned kMainMaxExtraBytes = kMainTableCount - 1;
+// Offset of node table 0 after a title of no characters, and the most bytes that the fields
+// from the header block to the node tables can take (a title of 255 characters).
+inline constexpr std::size_t kMainTablesStart = kMainHeaderSize + 1 + 2 + 4 * 3 + 4 * kMainTableCount;
+inline constexpr std::size_t kMainHeaderReadSize = kMainTablesStart + 2 * 255;
+// The link of a node without children; every link and linkage offset lies below it.
+inline constexpr std::uint32_t kMainNoChildren = 0xFFFFF;
+// From this node count on, child indexes are written in the big-endian 2- or 3-byte form.
+inline constexpr std::uint32_t kMainWideIndexNodeCount = 0xFFFF;
+
+// The 32-bit word that starts every node.
+struct TMainNodeWord {
+  std::uint32_t Value = 0;
+
+  [[nodiscard]] static constexpr TMainNodeWord Make(std::uint8_t Character, std::uint32_t Link, std::uint32_t CountCode,
+                                                    bool WordEnd) {
+    return {Character | ((Link & 0xFFFFF) << 8) | ((CountCode & 0x7) << 28) | (WordEnd ? 0x80000000u : 0u)};
+  }
+  [[nodiscard]] constexpr std::uint8_t Character() const { return static_cast<std::uint8_t>(Value); }
+  [[nodiscard]] constexpr std::uint32_t Link() const { return (Value >> 8) & 0xFFFFF; }
+  [[nodiscard]] constexpr std::uint32_t CountCode() const { return (Value >> 28) & 0x7; }
+  [[nodiscard]] constexpr bool WordEnd() const { return (Value & 0x80000000u) != 0; }
+};
+
+// What Open reads: the header block and the fields before the node tables.
+struct TMainDictionaryHeader {
+  std::array<std::uint8_t, kMainHeaderSize> Block{};
+  int MinorVersion = 0;
+  unsigned CodePage = platform::kCodePageUtf8;
+  std::u16string Title;
+  std::int32_t Language = 0;
+  std::int32_t WordCount = 0;
+  std::uint32_t NodeCount = 0;
+  // Nodes in each table (negative counts are kept as read; the tree refuses them), where each
+  // table starts (start 9 is E, the linkage size), and the number of each table's first node.
+  std::array<std::int32_t, kMainTableCount> TableCounts{};
+  std::array<std::uint64_t, kMainTableCount + 1> TableStarts{};
+  std::array<std::uint64_t, kMainTableCount + 1> FirstIndexes{};
+};
+
+// The header of a main dictionary from the first bytes of its file (up to
+// kMainHeaderReadSize of them; more are not looked at). No value when there are 1024 bytes or
+// fewer or the header block holds neither banner. Fields cut short by the end of the bytes
+// read as zeros: only the tree's size checks judge the structure.
+[[nodiscard]] std::optional<TMainDictionaryHeader> ParseMainDictionaryHeader(std::span<const std::uint8_t> Bytes);
+
+// The tree of a main dictionary: views into the bytes of the whole file (kept alive by its
+// owner), taken out of them with every size checked. Lookups and enumerations work on encoded
+// bytes and never read outside the views, whatever the tree holds.
+class TMainDictionaryTree {
+ public:
+  [[nodiscard]] bool Lookup(std::string_view Word) const;
+  void EnumeratePrefix(std::string_view Prefix, const TWordVisitor& Visitor) const;
+
+ private:
+  friend std::optional<TMainDictionaryTree> ParseMainDictionaryTree(const TMainDictionaryHeader& Header,
+                                                                    std::span<const std::uint8_t> File);
+  struct TNodeRef {
+    const std::uint8_t* Address = nullptr;
+    unsigned Extra = 0;  // number of extra bytes (the node's table)
+  };
+  struct TChildSet {
+    std::uint32_t Count = 0;
+    std::uint32_t Link = 0;  // node index when Count is 1, else linkage offset of the indexes
+  };
+  class TChildReader;
+
+  [[nodiscard]] bool NodeAt(std::uint32_t Index, TNodeRef& Node) const;
+  // The children of a node, from its N and L; false when it has none (or they are unreadable).
+  [[nodiscard]] bool ChildrenOf(const TNodeRef& Node, TChildSet& Children) const;
+  // The child in Children whose character byte is Ch.
+  [[nodiscard]] bool FindChild(const TChildSet& Children, std::uint8_t Ch, std::uint32_t& Index, TNodeRef& Node) const;
+  void Visit(std::uint32_t Index, std::size_t Position, char* Buffer, const TWordVisitor& Visitor,
+             std::uint64_t& Budget, bool& Stop) const;
+
+  // The most nodes one enumeration visits. Only links that form cycles make an enumeration
+  // spend it all; FCyclic is set then, and later enumerations report nothing instead of
+  // spending it again.
+  std::uint64_t FVisitBudget = 0;
+  mutable bool FCyclic = false;
+  bool FWideIndexes = false;
+  std::span<const std::uint8_t> FLinkage;
+  std::array<std::uint8_t, kMainFirstByteTableSize> FFirstByteTable{};
+  std::array<std::span<const std::uint8_t>, kMainTableCount> FTables{};
+  std::array<std::uint8_t, kMainReservedSize> FReserved{};  // copied, never interpreted
+  std::array<std::uint64_t, kMainTableCount + 1> FFirstIndexes{};
+};
+
+// Takes the tree out of File, the bytes of the whole file, laid out as Header says: the node
+// tables, the linkage, the first-byte table and the reserved block must all fit. No value
+// when they do not (or a table count is negative).
+[[nodiscard]] std::optional<TMainDictionaryTree> ParseMainDictionaryTree(const TMainDictionaryHeader& Header,
+                                                                         std::span<const std::uint8_t> File);
+
 class TMainDictionary {
  public:
   TMainDictionary();
@@ -106,34 +211,16 @@ class TMainDictionary {
   [[nodiscard]] const std::u16string& FileName() const { return FFileName; }
   [[nodiscard]] const std::u16string& ConfigurationName() const { return FConfigurationName; }
   void SetConfigurationName(const std::u16string& Name) { FConfigurationName = Name; }
-  [[nodiscard]] const std::u16string& Title() const { return FTitle; }
-  [[nodiscard]] std::int32_t Language() const { return FLanguage; }
-  [[nodiscard]] std::int32_t WordCount() const { return FWordCount; }
-  [[nodiscard]] std::uint32_t NodeCount() const { return FNodeCount; }
+  [[nodiscard]] const std::u16string& Title() const { return FHeader.Title; }
+  [[nodiscard]] std::int32_t Language() const { return FHeader.Language; }
+  [[nodiscard]] std::int32_t WordCount() const { return FHeader.WordCount; }
+  [[nodiscard]] std::uint32_t NodeCount() const { return FHeader.NodeCount; }
   [[nodiscard]] std::int32_t WordsFound() const { return FWordsFound; }
-  [[nodiscard]] int MinorVersion() const { return FMinorVersion; }
-  [[nodiscard]] unsigned CodePage() const { return FCodePage; }
+  [[nodiscard]] int MinorVersion() const { return FHeader.MinorVersion; }
+  [[nodiscard]] unsigned CodePage() const { return FHeader.CodePage; }
 
  private:
-  struct TNodeRef {
-    const std::uint8_t* Address = nullptr;
-    unsigned Extra = 0;  // number of extra bytes (the node's table)
-  };
-  struct TChildSet {
-    std::uint32_t Count = 0;
-    std::uint32_t Link = 0;  // node index when Count is 1, else linkage offset of the indexes
-  };
-
   bool EnsureActive();
-  [[nodiscard]] bool NodeAt(std::uint32_t Index, TNodeRef& Node) const;
-  // Reads a child index at Offset and advances Offset; false past the linkage area.
-  [[nodiscard]] bool ReadChildIndex(std::uint32_t& Offset, std::uint32_t& Index) const;
-  // The children of a node, from its N and L; false when it has none (or they are unreadable).
-  [[nodiscard]] bool ChildrenOf(const TNodeRef& Node, TChildSet& Children) const;
-  // The child in Children whose character byte is Ch.
-  [[nodiscard]] bool FindChild(const TChildSet& Children, std::uint8_t Ch, std::uint32_t& Index, TNodeRef& Node) const;
-  void Visit(std::uint32_t Index, std::size_t Position, char* Buffer, const TWordVisitor& Visitor,
-             std::uint64_t& Budget, bool& Stop) const;
 
   // Phonetic search state (used only during FindPhoneticCandidates).
   std::vector<std::u16string>* FPhoneticList = nullptr;
@@ -141,26 +228,13 @@ class TMainDictionary {
   std::u16string FPhoneticWord;
   std::u16string FPhoneticCode;
 
-  int FMinorVersion = 0;
-  unsigned FCodePage = platform::kCodePageUtf8;
   std::u16string FConfigurationName;
   std::u16string FFileName;
   bool FActive = false;
-  std::u16string FTitle;
-  std::int32_t FLanguage = 0;
-  std::int32_t FWordCount = 0;
-  std::uint32_t FNodeCount = 0;
-
+  // Banner version, code page, title, counts and table layout, as Open read them.
+  TMainDictionaryHeader FHeader;
   platform::TFileMapping FMapping;
-  std::uint32_t FLinkageSize = 0;
-  const std::uint8_t* FLinkage = nullptr;
-  std::array<std::uint8_t, 2048> FFirstByteTable{};
-  std::array<const std::uint8_t*, 9> FTables{};
-  std::array<std::uint8_t, 1024> FReserved{};
-  std::array<std::uint8_t, 1024> FHeader{};
-  std::array<std::int32_t, 9> FTableCounts{};
-  std::array<std::uint64_t, 10> FTableStarts{};
-  std::array<std::uint64_t, 10> FFirstIndexes{};
+  std::optional<TMainDictionaryTree> FTree;  // while active
   std::int32_t FWordsFound = 0;
 };
 

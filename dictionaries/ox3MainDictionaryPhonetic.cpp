@@ -44,7 +44,7 @@ void TMainDictionary::FindPhoneticCandidates(const std::u16string& Word, TPhonet
   FPhoneticsMap = PhoneticsMap;
 
   const auto judge = [&](std::string_view Bytes) -> TVisitAction {
-    const std::u16string word = DecodeWord(FCodePage, Bytes);
+    const std::u16string word = DecodeWord(CodePage(), Bytes);
     const std::u16string code = FPhoneticsMap->Encode(word);
     const int queryLength = Length(FPhoneticCode);
     const int d1 = WordDistance(code, FPhoneticCode);
@@ -71,7 +71,7 @@ void TMainDictionary::FindPhoneticCandidates(const std::u16string& Word, TPhonet
     if (FPhoneticCode.size() < 2) break;
     const auto depth = static_cast<std::size_t>(FPhoneticsMap->StartDepth());
     if (query.size() > depth) {
-      const std::string prefix = EncodeWord(FCodePage, std::u16string_view(query).substr(0, depth));
+      const std::string prefix = EncodeWord(CodePage(), std::u16string_view(query).substr(0, depth));
       if (!prefix.empty()) EnumeratePrefix(prefix, judge);
     }
     if (pass > 0 || platform::LowerCase(query) != query) break;

@@ -40,37 +40,6 @@ bool SameTextIgnoringCase(const std::u16string& A, const std::u16string& B) {
   return A.size() == B.size() && platform::LowerCase(A) == platform::LowerCase(B);
 }
 
-// Lines of a plain word list: a byte-order mark selects UTF-8 or UTF-16, without one the
-// bytes are in the ANSI code page.
-std::vector<std::u16string> DecodeWordList(const std::vector<std::uint8_t>& Bytes) {
-  std::u16string text;
-  const std::size_t n = Bytes.size();
-  if (n >= 3 && Bytes[0] == 0xEF && Bytes[1] == 0xBB && Bytes[2] == 0xBF) {
-    text = platform::MultiByteToWide(platform::kCodePageUtf8,
-                                     std::string_view(reinterpret_cast<const char*>(Bytes.data()) + 3, n - 3))
-               .value_or(std::u16string());
-  } else if (n >= 2 && ((Bytes[0] == 0xFF && Bytes[1] == 0xFE) || (Bytes[0] == 0xFE && Bytes[1] == 0xFF))) {
-    const bool little = Bytes[0] == 0xFF;
-    text.reserve((n - 2) / 2);
-    for (std::size_t i = 2; i + 1 < n; i += 2)
-      text.push_back(static_cast<char16_t>(little ? (Bytes[i] | (Bytes[i + 1] << 8)) : ((Bytes[i] << 8) | Bytes[i + 1])));
-  } else {
-    text = platform::MultiByteToWide(platform::kCodePageAnsi,
-                                     std::string_view(reinterpret_cast<const char*>(Bytes.data()), n))
-               .value_or(std::u16string());
-  }
-  std::vector<std::u16string> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= text.size(); ++i) {
-    if (i == text.size() || text[i] == u'\r' || text[i] == u'\n') {
-      if (i > start) lines.push_back(text.substr(start, i - start));
-      if (i + 1 < text.size() && text[i] == u'\r' && text[i + 1] == u'\n') ++i;
-      start = i + 1;
-    }
-  }
-  return lines;
-}
-
 constexpr const char16_t* kOfficeKeys[] = {
     u"Software\\Microsoft\\Shared Tools\\Proofing Tools\\Custom Dictionaries",
     u"Software\\Microsoft\\Shared Tools\\Proofing Tools\\1.0\\Custom Dictionaries",
@@ -218,7 +187,7 @@ std::unique_ptr<TCustomDictionary> TLexoroSpellBase::OpenWordList(const std::u16
   if (!platform::FileExists(Path)) return nullptr;
   auto dictionary = std::make_unique<TCustomDictionary>();
   if (auto bytes = platform::ReadWholeFile(Path))
-    for (const auto& line : DecodeWordList(*bytes)) dictionary->AddWord(line);
+    for (const auto& line : ParseWordList(*bytes)) dictionary->AddWord(line);
   return dictionary;
 }
 

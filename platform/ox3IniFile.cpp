@@ -58,17 +58,6 @@ bool IsValidUtf8(std::span<const std::uint8_t> b) {
   return true;
 }
 
-std::u16string DecodeUtf16(std::span<const std::uint8_t> b, bool bigEndian) {
-  std::u16string out;
-  out.reserve(b.size() / 2);
-  for (std::size_t i = 0; i + 1 < b.size(); i += 2) {
-    const unsigned lo = bigEndian ? b[i + 1] : b[i];
-    const unsigned hi = bigEndian ? b[i] : b[i + 1];
-    out.push_back(static_cast<char16_t>(lo | (hi << 8)));
-  }
-  return out;
-}
-
 }  // namespace
 
 bool TIniFile::LoadFromFile(const std::u16string& Path) {
@@ -88,22 +77,17 @@ void TIniFile::LoadFromBytes(std::span<const std::uint8_t> Bytes) {
   FLines.clear();
   FNewLine = kLineBreak;
   std::u16string text;
-  if (Bytes.size() >= 3 && Bytes[0] == 0xEF && Bytes[1] == 0xBB && Bytes[2] == 0xBF) {
-    FEncoding = TEncoding::Utf8Bom;
-    text = text::Utf8ToUtf16(std::string_view(reinterpret_cast<const char*>(Bytes.data()) + 3, Bytes.size() - 3));
-  } else if (Bytes.size() >= 2 && Bytes[0] == 0xFF && Bytes[1] == 0xFE) {
-    FEncoding = TEncoding::Utf16LE;
-    text = DecodeUtf16(Bytes.subspan(2), false);
-  } else if (Bytes.size() >= 2 && Bytes[0] == 0xFE && Bytes[1] == 0xFF) {
-    FEncoding = TEncoding::Utf16BE;
-    text = DecodeUtf16(Bytes.subspan(2), true);
-  } else if (IsValidUtf8(Bytes)) {
-    FEncoding = TEncoding::Utf8;
-    text = text::Utf8ToUtf16(std::string_view(reinterpret_cast<const char*>(Bytes.data()), Bytes.size()));
-  } else {
-    FEncoding = TEncoding::Ansi;
+  switch (text::ByteOrderMarkOf(Bytes)) {
+    case text::TByteOrderMark::bomUtf8: FEncoding = TEncoding::Utf8Bom; break;
+    case text::TByteOrderMark::bomUtf16LE: FEncoding = TEncoding::Utf16LE; break;
+    case text::TByteOrderMark::bomUtf16BE: FEncoding = TEncoding::Utf16BE; break;
+    case text::TByteOrderMark::bomNone: FEncoding = IsValidUtf8(Bytes) ? TEncoding::Utf8 : TEncoding::Ansi; break;
+  }
+  if (FEncoding == TEncoding::Ansi) {
     text.reserve(Bytes.size());
     for (std::uint8_t b : Bytes) text.push_back(text::Cp1252ToUnicode(b));
+  } else {
+    text = text::DecodeMarkedText(Bytes);
   }
   Parse(text);
 }
@@ -216,33 +200,14 @@ std::vector<std::uint8_t> TIniFile::SaveToBytes() const {
     text += line.Text;
     text += FNewLine;
   }
-  std::vector<std::uint8_t> out;
   switch (FEncoding) {
-    case TEncoding::Utf16LE:
-    case TEncoding::Utf16BE: {
-      const bool big = FEncoding == TEncoding::Utf16BE;
-      out.reserve(2 + text.size() * 2);
-      out.push_back(big ? 0xFE : 0xFF);
-      out.push_back(big ? 0xFF : 0xFE);
-      for (char16_t ch : text) {
-        const auto lo = static_cast<std::uint8_t>(ch & 0xFF);
-        const auto hi = static_cast<std::uint8_t>(ch >> 8);
-        out.push_back(big ? hi : lo);
-        out.push_back(big ? lo : hi);
-      }
-      break;
-    }
-    case TEncoding::Utf8Bom:
-      out = {0xEF, 0xBB, 0xBF};
-      [[fallthrough]];
+    case TEncoding::Utf16LE: return text::EncodeMarkedText(text, text::TByteOrderMark::bomUtf16LE);
+    case TEncoding::Utf16BE: return text::EncodeMarkedText(text, text::TByteOrderMark::bomUtf16BE);
+    case TEncoding::Utf8Bom: return text::EncodeMarkedText(text, text::TByteOrderMark::bomUtf8);
     case TEncoding::Utf8:
-    case TEncoding::Ansi: {
-      const std::string utf8 = text::Utf16ToUtf8(text);
-      out.insert(out.end(), utf8.begin(), utf8.end());
-      break;
-    }
+    case TEncoding::Ansi: break;
   }
-  return out;
+  return text::EncodeMarkedText(text, text::TByteOrderMark::bomNone);
 }
 
 bool TIniFile::SaveToFile(const std::u16string& Path) const {

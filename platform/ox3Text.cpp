@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "lexoro/platform/ox3ByteSpan.h"
+
 namespace lexoro::text {
 
 namespace {
@@ -109,6 +111,66 @@ bool UnicodeToCp1252(char16_t ch, unsigned char& byte) {
     }
   }
   return false;
+}
+
+TByteOrderMark ByteOrderMarkOf(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) return TByteOrderMark::bomUtf8;
+  if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) return TByteOrderMark::bomUtf16LE;
+  if (bytes.size() >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF) return TByteOrderMark::bomUtf16BE;
+  return TByteOrderMark::bomNone;
+}
+
+std::size_t ByteOrderMarkSize(TByteOrderMark mark) {
+  switch (mark) {
+    case TByteOrderMark::bomNone: return 0;
+    case TByteOrderMark::bomUtf8: return 3;
+    case TByteOrderMark::bomUtf16LE:
+    case TByteOrderMark::bomUtf16BE: return 2;
+  }
+  return 0;
+}
+
+bool SkipUtf8ByteOrderMark(std::string_view& bytes) {
+  const std::span<const std::uint8_t> front(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  if (ByteOrderMarkOf(front) != TByteOrderMark::bomUtf8) return false;
+  bytes.remove_prefix(ByteOrderMarkSize(TByteOrderMark::bomUtf8));
+  return true;
+}
+
+std::u16string DecodeMarkedText(std::span<const std::uint8_t> bytes) {
+  const TByteOrderMark mark = ByteOrderMarkOf(bytes);
+  platform::TByteReader reader(bytes.subspan(ByteOrderMarkSize(mark)));
+  if (mark != TByteOrderMark::bomUtf16LE && mark != TByteOrderMark::bomUtf16BE) {
+    const auto rest = reader.Rest();
+    return Utf8ToUtf16(std::string_view(reinterpret_cast<const char*>(rest.data()), rest.size()));
+  }
+  std::u16string text;
+  text.reserve(reader.Remaining() / 2);
+  while (reader.Remaining() >= 2)
+    text.push_back(static_cast<char16_t>(mark == TByteOrderMark::bomUtf16BE ? reader.U16Be() : reader.U16()));
+  return text;
+}
+
+std::vector<std::uint8_t> EncodeMarkedText(std::u16string_view text, TByteOrderMark mark) {
+  platform::TByteWriter out;
+  switch (mark) {
+    case TByteOrderMark::bomUtf16LE:
+    case TByteOrderMark::bomUtf16BE: {
+      const bool big = mark == TByteOrderMark::bomUtf16BE;
+      const auto put = [&](char16_t unit) { big ? out.PutU16Be(unit) : out.PutU16(unit); };
+      out.Reserve(2 + 2 * text.size());
+      put(0xFEFF);
+      for (char16_t unit : text) put(unit);
+      break;
+    }
+    case TByteOrderMark::bomUtf8:
+      out.PutBytes(std::string_view("\xEF\xBB\xBF"));
+      [[fallthrough]];
+    case TByteOrderMark::bomNone:
+      out.PutBytes(Utf16ToUtf8(text));
+      break;
+  }
+  return out.Take();
 }
 
 }  // namespace lexoro::text

@@ -1,73 +1,49 @@
 #include "lexoro/thesaurus/ox3ThesaurusFile.h"
 
+#include <algorithm>
+
+#include "lexoro/platform/ox3ByteSpan.h"
 #include "lexoro/platform/ox3Platform.h"
 
 namespace lexoro {
 
 namespace {
 
-constexpr std::uint32_t kLinkPositionMask = 0xFFFFF;
-constexpr std::uint32_t kSingleChildBit = 1u << 20;
-constexpr std::uint32_t kParentBit = 1u << 21;
-constexpr std::uint32_t kTailBit = 1u << 22;
-constexpr std::uint32_t kWordEndBit = 1u << 23;
-constexpr std::size_t kNodeSize = 4;
-constexpr std::size_t kContextSize = 14;
+using platform::TByteReader;
 
-std::uint16_t Le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
-std::uint32_t Le32(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+constexpr std::uint32_t kLinkPositionMask = 0xFFFFF;
+
+// A length byte and that many ISO 8859-1 characters.
+std::u16string ReadShortString(TByteReader& Reader) {
+  const auto bytes = Reader.Block(Reader.U8());
+  return std::u16string(bytes.begin(), bytes.end());
 }
 
-// Reads the fields of the file front to back; every read checks the bytes are there.
-class TCursor {
- public:
-  explicit TCursor(std::span<const std::uint8_t> Bytes) : FBytes(Bytes) {}
-
-  [[nodiscard]] bool Skip(std::size_t Count) {
-    if (Count > FBytes.size() - FPosition) return false;
-    FPosition += Count;
-    return true;
+// Every structure of the file checked against its area (see the header).
+bool Validate(const TThesaurusImage& Image) {
+  const auto nodeCount = static_cast<std::uint32_t>(Image.Nodes.size() / kThesaurusNodeSize);
+  const auto contextCount = static_cast<std::uint32_t>(Image.Contexts.size() / kThesaurusContextSize);
+  TForwardNode node;
+  for (std::uint32_t i = 0; i < nodeCount; ++i) {
+    if (!node.Read(Image.Nodes, Image.Links, i)) return false;
+    if (node.Parent >= nodeCount) return false;
+    for (auto child : node.Children)
+      if (child >= nodeCount) return false;
+    for (auto reference : node.References)
+      if (reference / kThesaurusKindCount >= contextCount) return false;
   }
-  [[nodiscard]] bool Byte(std::uint8_t& Value) {
-    if (FBytes.size() - FPosition < 1) return false;
-    Value = FBytes[FPosition++];
-    return true;
+  TEntry entry;
+  for (std::uint32_t i = 0; i < contextCount; ++i) {
+    if (!entry.Read(Image.Contexts, i) || entry.Headword >= nodeCount) return false;
+    std::uint64_t words = 0;
+    for (auto c : entry.Counts) words += c;
+    TByteReader list(Image.WordLists);
+    list.Seek(entry.Offset);
+    for (std::uint64_t k = 0; k < words; ++k)
+      if (list.U16() >= nodeCount || !list.Ok()) return false;
   }
-  [[nodiscard]] bool U16(std::uint16_t& Value) {
-    if (FBytes.size() - FPosition < 2) return false;
-    Value = Le16(FBytes.data() + FPosition);
-    FPosition += 2;
-    return true;
-  }
-  [[nodiscard]] bool I32(std::int32_t& Value) {
-    if (FBytes.size() - FPosition < 4) return false;
-    Value = static_cast<std::int32_t>(Le32(FBytes.data() + FPosition));
-    FPosition += 4;
-    return true;
-  }
-  [[nodiscard]] bool Block(std::size_t Count, std::vector<std::uint8_t>& Out) {
-    if (Count > FBytes.size() - FPosition) return false;
-    Out.assign(FBytes.begin() + static_cast<std::ptrdiff_t>(FPosition),
-               FBytes.begin() + static_cast<std::ptrdiff_t>(FPosition + Count));
-    FPosition += Count;
-    return true;
-  }
-  // A length byte and that many ISO 8859-1 characters.
-  [[nodiscard]] bool ShortString(std::u16string& Out) {
-    std::uint8_t n = 0;
-    if (!Byte(n) || n > FBytes.size() - FPosition) return false;
-    Out.clear();
-    for (std::uint8_t i = 0; i < n; ++i) Out += static_cast<char16_t>(FBytes[FPosition + i]);
-    FPosition += n;
-    return true;
-  }
-
- private:
-  std::span<const std::uint8_t> FBytes;
-  std::size_t FPosition = 0;
-};
+  return true;
+}
 
 bool IsAllUpper(std::u16string_view Word) { return platform::UpperCase(Word) == Word; }
 
@@ -87,35 +63,34 @@ void ApplyCase(std::u16string& Text, int Mode) {
 
 bool TReverseNode::Read(std::span<const std::uint8_t> Nodes, std::span<const std::uint8_t> Links,
                         std::uint32_t Index) {
-  if (Index >= Nodes.size() / kNodeSize || Index >= kThesaurusMaxNodes) return false;
-  const std::uint32_t v = Le32(Nodes.data() + kNodeSize * Index);
+  if (Index >= kThesaurusMaxNodes) return false;
+  TByteReader nodes(Nodes);
+  nodes.Seek(std::uint64_t{Index} * kThesaurusNodeSize);
+  const std::uint32_t v = nodes.U32();
+  if (!nodes.Ok()) return false;
   Number = static_cast<std::uint16_t>(Index);
   LinkPosition = v & kLinkPositionMask;
-  SingleChild = (v & kSingleChildBit) != 0;
-  HasParent = (v & kParentBit) != 0;
-  Tail = (v & kTailBit) != 0;
-  WordEnd = (v & kWordEndBit) != 0;
-  Character = static_cast<std::uint8_t>(v >> 24);
+  SingleChild = (v & kThesaurusSingleChildBit) != 0;
+  HasParent = (v & kThesaurusParentBit) != 0;
+  Tail = (v & kThesaurusTailBit) != 0;
+  WordEnd = (v & kThesaurusWordEndBit) != 0;
+  Character = static_cast<std::uint8_t>(v >> kThesaurusCharacterShift);
   Parent = 0;
   if (!HasParent) return true;
   const auto childrenSize = ChildrenSize(Links);
   if (!childrenSize) return false;
-  const std::size_t at = std::size_t{LinkPosition} + *childrenSize;
-  if (at + 2 > Links.size()) return false;
-  Parent = Le16(Links.data() + at);
-  return true;
+  TByteReader links(Links);
+  links.Seek(std::uint64_t{LinkPosition} + *childrenSize);
+  Parent = links.U16();
+  return links.Ok();
 }
 
 std::optional<std::size_t> TReverseNode::ChildrenSize(std::span<const std::uint8_t> Links) const {
-  const std::size_t p = LinkPosition;
-  if (SingleChild) {
-    if (p + 2 > Links.size()) return std::nullopt;
-    return 2;
-  }
-  if (p + 1 > Links.size()) return std::nullopt;
-  const std::size_t size = 1 + 2 * std::size_t{Links[p]};
-  if (p + size > Links.size()) return std::nullopt;
-  return size;
+  TByteReader links(Links);
+  links.Seek(LinkPosition);
+  links.Skip(SingleChild ? 2 : 2 * std::uint64_t{links.U8()});
+  if (!links.Ok()) return std::nullopt;
+  return links.Position() - LinkPosition;
 }
 
 bool TForwardNode::Read(std::span<const std::uint8_t> Nodes, std::span<const std::uint8_t> Links,
@@ -123,32 +98,80 @@ bool TForwardNode::Read(std::span<const std::uint8_t> Nodes, std::span<const std
   Children.clear();
   References.clear();
   if (!TReverseNode::Read(Nodes, Links, Index)) return false;
-  const auto childrenSize = ChildrenSize(Links);
-  if (!childrenSize) return false;
-  std::size_t p = LinkPosition;
-  if (SingleChild) {
-    Children.push_back(Le16(Links.data() + p));
-  } else {
-    const std::size_t k = Links[p];
-    for (std::size_t i = 0; i < k; ++i) Children.push_back(Le16(Links.data() + p + 1 + 2 * i));
+  TByteReader links(Links);
+  links.Seek(LinkPosition);
+  const std::size_t k = SingleChild ? 1 : links.U8();
+  for (std::size_t i = 0; i < k && links.Ok(); ++i) Children.push_back(links.U16());
+  if (HasParent) links.Skip(2);  // read by TReverseNode::Read
+  if (WordEnd || Tail) {
+    const std::size_t m = links.U8();
+    for (std::size_t i = 0; i < m && links.Ok(); ++i) References.push_back(links.U16());
   }
-  p += *childrenSize;
-  if (HasParent) p += 2;  // checked by TReverseNode::Read
-  if (!WordEnd && !Tail) return true;
-  if (p + 1 > Links.size()) return false;
-  const std::size_t m = Links[p];
-  if (p + 1 + 2 * m > Links.size()) return false;
-  for (std::size_t i = 0; i < m; ++i) References.push_back(Le16(Links.data() + p + 1 + 2 * i));
-  return true;
+  return links.Ok();
 }
 
 bool TEntry::Read(std::span<const std::uint8_t> Contexts, std::uint32_t Index) {
-  if (Index >= Contexts.size() / kContextSize) return false;
-  const std::uint8_t* p = Contexts.data() + kContextSize * std::size_t{Index};
-  Headword = Le16(p);
-  for (std::size_t i = 0; i < kThesaurusListCount; ++i) Counts[i] = Le16(p + 2 + 2 * i);
-  Offset = Le32(p + 10);
-  return true;
+  TByteReader record(Contexts);
+  record.Seek(std::uint64_t{Index} * kThesaurusContextSize);
+  Headword = record.U16();
+  for (auto& count : Counts) count = record.U16();
+  Offset = record.U32();
+  return record.Ok();
+}
+
+std::optional<TThesaurusImage> ParseThesaurusFile(std::span<const std::uint8_t> Bytes) {
+  TByteReader reader(Bytes);
+  TThesaurusImage image;
+  reader.Skip(kThesaurusHeaderSize);
+  image.Name = ReadShortString(reader);
+  for (auto& kindName : image.KindNames) kindName = ReadShortString(reader);
+  const auto block = [&reader](std::uint64_t Count, std::size_t Size, std::vector<std::uint8_t>& Out) {
+    const auto bytes = reader.Block(Count, Size);
+    Out.assign(bytes.begin(), bytes.end());
+  };
+  const std::int32_t n = reader.I32();
+  if (n < 0 || static_cast<std::uint32_t>(n) > kThesaurusMaxNodes) return std::nullopt;
+  block(static_cast<std::uint64_t>(n), kThesaurusNodeSize, image.Nodes);
+  const std::int32_t l = reader.I32();
+  if (l < 0) return std::nullopt;
+  block(static_cast<std::uint64_t>(l), 1, image.Links);
+  block(reader.U16(), kThesaurusContextSize, image.Contexts);
+  const std::int32_t w = reader.I32();
+  if (w < 0) return std::nullopt;
+  block(static_cast<std::uint64_t>(w), 1, image.WordLists);
+  if (!reader.Ok() || !Validate(image)) return std::nullopt;
+  return image;
+}
+
+std::optional<std::vector<std::uint8_t>> ThesaurusFileBytes(const TThesaurusImage& Image, std::string_view Banner) {
+  constexpr std::size_t kMaxArea = 0x7FFFFFFF;
+  const auto fits = [](const std::u16string& Name) {
+    return Name.size() <= 255 && std::all_of(Name.begin(), Name.end(), [](char16_t c) { return c <= 0xFF; });
+  };
+  if (Banner.size() > kThesaurusHeaderSize || !fits(Image.Name) ||
+      !std::all_of(Image.KindNames.begin(), Image.KindNames.end(), fits) ||
+      Image.Nodes.size() / kThesaurusNodeSize > kThesaurusMaxNodes ||
+      Image.Contexts.size() / kThesaurusContextSize > kThesaurusMaxContexts || Image.Links.size() > kMaxArea ||
+      Image.WordLists.size() > kMaxArea)
+    return std::nullopt;
+  platform::TByteWriter out;
+  out.PutBytes(Banner);
+  out.PutZeros(kThesaurusHeaderSize - Banner.size());
+  const auto putName = [&out](const std::u16string& Name) {
+    out.PutU8(static_cast<std::uint8_t>(Name.size()));
+    for (char16_t c : Name) out.PutU8(static_cast<std::uint8_t>(c));
+  };
+  putName(Image.Name);
+  for (const auto& kindName : Image.KindNames) putName(kindName);
+  out.PutU32(static_cast<std::uint32_t>(Image.Nodes.size() / kThesaurusNodeSize));
+  out.PutBytes(Image.Nodes);
+  out.PutU32(static_cast<std::uint32_t>(Image.Links.size()));
+  out.PutBytes(Image.Links);
+  out.PutU16(static_cast<std::uint16_t>(Image.Contexts.size() / kThesaurusContextSize));
+  out.PutBytes(Image.Contexts);
+  out.PutU32(static_cast<std::uint32_t>(Image.WordLists.size()));
+  out.PutBytes(Image.WordLists);
+  return out.Take();
 }
 
 // ---- The thesaurus ----------------------------------------------------------------------
@@ -160,78 +183,34 @@ TThesaurusFile::~TThesaurusFile() { Unload(); }
 void TThesaurusFile::Load() {
   Unload();
   if (FFileName.empty() || !platform::FileExists(FFileName)) return;
-  const auto bytes = platform::ReadWholeFile(FFileName);
-  if (!bytes) return;
+  if (const auto bytes = platform::ReadWholeFile(FFileName)) LoadFromBytes(*bytes);
+}
 
-  TCursor cursor(*bytes);
-  std::u16string name;
-  std::array<std::u16string, kThesaurusKindCount> kindNames;
-  std::int32_t n = 0, l = 0, w = 0;
-  std::uint16_t m = 0;
-  std::vector<std::uint8_t> nodes, links, contexts, wordLists;
-  bool ok = cursor.Skip(kThesaurusHeaderSize) && cursor.ShortString(name);
-  for (auto& kindName : kindNames) ok = ok && cursor.ShortString(kindName);
-  ok = ok && cursor.I32(n) && n >= 0 && static_cast<std::uint32_t>(n) <= kThesaurusMaxNodes &&
-       cursor.Block(kNodeSize * static_cast<std::size_t>(n), nodes);
-  ok = ok && cursor.I32(l) && l >= 0 && cursor.Block(static_cast<std::size_t>(l), links);
-  ok = ok && cursor.U16(m) && cursor.Block(kContextSize * std::size_t{m}, contexts);
-  ok = ok && cursor.I32(w) && w >= 0 && cursor.Block(static_cast<std::size_t>(w), wordLists);
-  if (!ok) return;
-
-  FName = std::move(name);
-  FKindNames = std::move(kindNames);
-  FNodes = std::move(nodes);
-  FLinks = std::move(links);
-  FContextTable = std::move(contexts);
-  FWordLists = std::move(wordLists);
-  if (!Validate()) {
-    Unload();
-    return;
-  }
+void TThesaurusFile::LoadFromBytes(std::span<const std::uint8_t> Bytes) {
+  Unload();
+  auto image = ParseThesaurusFile(Bytes);
+  if (!image) return;
+  FImage = std::move(*image);
   FLoaded = true;
 }
 
-bool TThesaurusFile::Validate() const {
-  const std::uint32_t nodeCount = NodeCount();
-  const std::uint32_t contextCount = ContextCount();
-  TForwardNode node;
-  for (std::uint32_t i = 0; i < nodeCount; ++i) {
-    if (!node.Read(FNodes, FLinks, i)) return false;
-    if (node.Parent >= nodeCount) return false;
-    for (auto child : node.Children)
-      if (child >= nodeCount) return false;
-    for (auto reference : node.References)
-      if (reference / kThesaurusKindCount >= contextCount) return false;
-  }
-  TEntry entry;
-  for (std::uint32_t i = 0; i < contextCount; ++i) {
-    if (!entry.Read(FContextTable, i) || entry.Headword >= nodeCount) return false;
-    std::uint64_t words = 0;
-    for (auto c : entry.Counts) words += c;
-    if (std::uint64_t{entry.Offset} + 2 * words > FWordLists.size()) return false;
-    for (std::uint64_t k = 0; k < words; ++k)
-      if (Le16(FWordLists.data() + entry.Offset + 2 * k) >= nodeCount) return false;
-  }
-  return true;
-}
-
 void TThesaurusFile::Unload() {
-  FNodes = {};
-  FLinks = {};
-  FContextTable = {};
-  FWordLists = {};
+  FImage.Nodes = {};
+  FImage.Links = {};
+  FImage.Contexts = {};
+  FImage.WordLists = {};
   FLoaded = false;
 }
 
 std::u16string TThesaurusFile::GetWord(std::uint32_t Node) const {
   TReverseNode start;
-  if (!start.Read(FNodes, FLinks, Node)) return std::u16string();
+  if (!start.Read(FImage.Nodes, FImage.Links, Node)) return std::u16string();
   std::u16string text(1, static_cast<char16_t>(start.Character));
   if (start.Tail) {
     TForwardNode current;
-    if (!current.Read(FNodes, FLinks, Node)) return std::u16string();
+    if (!current.Read(FImage.Nodes, FImage.Links, Node)) return std::u16string();
     while (current.SingleChild && text.size() < kThesaurusMaxWordLength) {
-      if (!current.Read(FNodes, FLinks, current.Children.front())) break;
+      if (!current.Read(FImage.Nodes, FImage.Links, current.Children.front())) break;
       text += static_cast<char16_t>(current.Character);
     }
   }
@@ -239,7 +218,7 @@ std::u16string TThesaurusFile::GetWord(std::uint32_t Node) const {
   std::u16string front;
   TReverseNode current = start;
   while (current.HasParent && current.Parent != 0 && front.size() + text.size() < kThesaurusMaxWordLength) {
-    if (!current.Read(FNodes, FLinks, current.Parent)) break;
+    if (!current.Read(FImage.Nodes, FImage.Links, current.Parent)) break;
     front += static_cast<char16_t>(current.Character);
   }
   return std::u16string(front.rbegin(), front.rend()) + text;
@@ -247,14 +226,14 @@ std::u16string TThesaurusFile::GetWord(std::uint32_t Node) const {
 
 std::optional<std::uint16_t> TThesaurusFile::FindWord(std::u16string_view Word) const {
   TForwardNode current;
-  if (!current.Read(FNodes, FLinks, 0)) return std::nullopt;
+  if (!current.Read(FImage.Nodes, FImage.Links, 0)) return std::nullopt;
   while (!Word.empty() && !current.Children.empty()) {
     const char16_t first = Word.front();
     if (first > 0xFF) return std::nullopt;
     TForwardNode next;
     bool found = false;
     for (auto child : current.Children) {
-      if (next.Read(FNodes, FLinks, child) && next.Character == first) {
+      if (next.Read(FImage.Nodes, FImage.Links, child) && next.Character == first) {
         found = true;
         break;
       }
@@ -268,7 +247,7 @@ std::optional<std::uint16_t> TThesaurusFile::FindWord(std::u16string_view Word) 
       const std::uint16_t tail = current.Number;
       std::size_t matched = 0;
       while (current.SingleChild) {
-        if (matched == Word.size() || !current.Read(FNodes, FLinks, current.Children.front()) ||
+        if (matched == Word.size() || !current.Read(FImage.Nodes, FImage.Links, current.Children.front()) ||
             current.Character != Word[matched])
           return std::nullopt;
         ++matched;
@@ -282,16 +261,18 @@ std::optional<std::uint16_t> TThesaurusFile::FindWord(std::u16string_view Word) 
 
 bool TThesaurusFile::FillContext(std::uint16_t Reference, TThesaurusEntry& Entry) const {
   TEntry record;
-  if (!record.Read(FContextTable, Reference / kThesaurusKindCount)) return false;
+  if (!record.Read(FImage.Contexts, Reference / kThesaurusKindCount)) return false;
   Entry = TThesaurusEntry();
   Entry.Headword = GetWord(record.Headword);
   Entry.Kind = Reference % kThesaurusKindCount;
-  Entry.KindName = FKindNames[static_cast<std::size_t>(Entry.Kind)];
-  std::uint64_t offset = record.Offset;
+  Entry.KindName = FImage.KindNames[static_cast<std::size_t>(Entry.Kind)];
+  TByteReader words(FImage.WordLists);
+  words.Seek(record.Offset);
   for (std::size_t list = 0; list < kThesaurusListCount; ++list) {
-    for (std::uint16_t i = 0; i < record.Counts[list]; ++i, offset += 2) {
-      if (offset + 2 > FWordLists.size()) return false;
-      Entry.Lists[list].push_back(GetWord(Le16(FWordLists.data() + offset)));
+    for (std::uint16_t i = 0; i < record.Counts[list]; ++i) {
+      const std::uint16_t node = words.U16();
+      if (!words.Ok()) return false;
+      Entry.Lists[list].push_back(GetWord(node));
     }
   }
   return true;
@@ -335,7 +316,7 @@ bool TThesaurusFile::Lookup(std::u16string_view Word) {
     FCaseAdjust = true;
   }
   TForwardNode found;
-  if (!found.Read(FNodes, FLinks, *node)) return false;
+  if (!found.Read(FImage.Nodes, FImage.Links, *node)) return false;
   std::size_t characters = 0;
   for (auto reference : found.References) {
     TThesaurusEntry context;

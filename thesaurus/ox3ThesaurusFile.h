@@ -72,6 +72,15 @@ inline constexpr std::uint32_t kThesaurusMaxLinkPosition = 0xFFFFF;
 // A reference is 16-bit and holds context * 5 + kind, so only the first 13107 contexts can be
 // reached with every kind (context 13107 only with kind 0).
 inline constexpr std::uint32_t kThesaurusMaxReachableContexts = 65536 / 5;
+// Sizes of a node and of a context record, and the flags of a node value (the link position
+// is in bits 0-19, the character in bits 24-31).
+inline constexpr std::size_t kThesaurusNodeSize = 4;
+inline constexpr std::size_t kThesaurusContextSize = 14;
+inline constexpr std::uint32_t kThesaurusSingleChildBit = 1u << 20;
+inline constexpr std::uint32_t kThesaurusParentBit = 1u << 21;
+inline constexpr std::uint32_t kThesaurusTailBit = 1u << 22;
+inline constexpr std::uint32_t kThesaurusWordEndBit = 1u << 23;
+inline constexpr unsigned kThesaurusCharacterShift = 24;
 
 // One node as read for upward walks: its character, flags and parent.
 class TReverseNode {
@@ -124,6 +133,25 @@ struct TThesaurusEntry {
   std::array<std::vector<std::u16string>, kThesaurusListCount> Lists;
 };
 
+// The contents of a thesaurus file: its names and its four areas.
+struct TThesaurusImage {
+  std::u16string Name;
+  std::array<std::u16string, kThesaurusKindCount> KindNames;
+  std::vector<std::uint8_t> Nodes;
+  std::vector<std::uint8_t> Links;
+  std::vector<std::uint8_t> Contexts;
+  std::vector<std::uint8_t> WordLists;
+};
+// Reads the bytes of a thesaurus file, checking every structure against its area as
+// described above; no value for a file that Load rejects.
+[[nodiscard]] std::optional<TThesaurusImage> ParseThesaurusFile(std::span<const std::uint8_t> Bytes);
+// The bytes of a file holding Image, its header block starting with Banner (the rest of the
+// block zeros). The areas are written as they are. No value when a name is longer than 255
+// characters or has one above U+00FF, Banner is longer than the block, or the counts do not
+// fit their fields (more than 65536 nodes or 65535 contexts, an area of 2 GiB or more).
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> ThesaurusFileBytes(const TThesaurusImage& Image,
+                                                                          std::string_view Banner);
+
 class TThesaurusFile {
  public:
   TThesaurusFile();
@@ -152,27 +180,29 @@ class TThesaurusFile {
 
   [[nodiscard]] const std::u16string& FileName() const { return FFileName; }
   [[nodiscard]] bool Loaded() const { return FLoaded; }
-  [[nodiscard]] const std::u16string& Name() const { return FName; }
-  [[nodiscard]] const std::array<std::u16string, kThesaurusKindCount>& KindNames() const { return FKindNames; }
+  [[nodiscard]] const std::u16string& Name() const { return FImage.Name; }
+  [[nodiscard]] const std::array<std::u16string, kThesaurusKindCount>& KindNames() const { return FImage.KindNames; }
   [[nodiscard]] const std::u16string& ContextWord() const { return FContextWord; }
   [[nodiscard]] const std::vector<TThesaurusEntry>& Contexts() const { return FContexts; }
   [[nodiscard]] std::vector<TThesaurusEntry>& Contexts() { return FContexts; }
   // Whether the last lookup found only the lower-case form and adjusted the case.
   [[nodiscard]] bool CaseAdjust() const { return FCaseAdjust; }
-  [[nodiscard]] std::uint32_t NodeCount() const { return static_cast<std::uint32_t>(FNodes.size() / 4); }
-  [[nodiscard]] std::uint32_t ContextCount() const { return static_cast<std::uint32_t>(FContextTable.size() / 14); }
+  [[nodiscard]] std::uint32_t NodeCount() const {
+    return static_cast<std::uint32_t>(FImage.Nodes.size() / kThesaurusNodeSize);
+  }
+  [[nodiscard]] std::uint32_t ContextCount() const {
+    return static_cast<std::uint32_t>(FImage.Contexts.size() / kThesaurusContextSize);
+  }
+
+  // Loads the bytes of a thesaurus file held in memory, as Load does the file's; the file
+  // name is left as it is.
+  void LoadFromBytes(std::span<const std::uint8_t> Bytes);
 
  private:
-  [[nodiscard]] bool Validate() const;
-
   std::u16string FFileName;
   bool FLoaded = false;
-  std::u16string FName;
-  std::array<std::u16string, kThesaurusKindCount> FKindNames;
-  std::vector<std::uint8_t> FNodes;
-  std::vector<std::uint8_t> FLinks;
-  std::vector<std::uint8_t> FContextTable;
-  std::vector<std::uint8_t> FWordLists;
+  // The names (kept by Unload) and the four areas (empty while unloaded).
+  TThesaurusImage FImage;
   std::u16string FContextWord;
   std::vector<TThesaurusEntry> FContexts;
   bool FCaseAdjust = true;

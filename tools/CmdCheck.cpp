@@ -49,7 +49,7 @@ std::vector<TReportedWord> DriveCheck(TLexoroSpellBase& spell, std::u16string& T
 // Reports the misspelled words of one text; returns how many there were.
 std::size_t CheckOne(TLexoroSpellBase& spell, const std::string& bytes, const std::string& label, TToolStreams& io) {
   std::string_view all(bytes);
-  if (all.starts_with("\xEF\xBB\xBF")) all.remove_prefix(3);
+  text::SkipUtf8ByteOrderMark(all);
   std::u16string text = text::Utf8ToUtf16(all);
 
   // Starts of the lines (LF, CR LF or a lone CR ends a line).
@@ -84,8 +84,7 @@ std::size_t CheckOne(TLexoroSpellBase& spell, const std::string& bytes, const st
 // misspelled.
 std::size_t FixOne(TLexoroSpellBase& spell, const std::string& bytes, TToolStreams& io) {
   std::string_view all(bytes);
-  const bool bom = all.starts_with("\xEF\xBB\xBF");
-  if (bom) all.remove_prefix(3);
+  const bool bom = text::SkipUtf8ByteOrderMark(all);
   std::u16string text = text::Utf8ToUtf16(all);
   const auto words = DriveCheck(spell, text, true);
   if (bom) io.Out << "\xEF\xBB\xBF";

@@ -18,7 +18,7 @@ int RunWords(const std::vector<std::string>& args, TToolStreams& io) {
       a.Positional().empty() ? std::optional<std::string>(ReadAll(io.In)) : ReadFileUtf8Path(a.Positional()[0]);
   if (!bytes) return ReportError(io, kWordsCommand.Name, "cannot read " + a.Positional()[0]);
   std::string_view all(*bytes);
-  if (all.starts_with("\xEF\xBB\xBF")) all.remove_prefix(3);
+  text::SkipUtf8ByteOrderMark(all);
   std::u16string textToParse = text::Utf8ToUtf16(all);
   TStringParser parser;
   parser.Initialize(textToParse);

@@ -26,7 +26,7 @@ char KindLetter(TEntryKind Kind) { return static_cast<char>(Kind); }
 TCustomListResult ReadCustomEntries(const std::string& Utf8) {
   TCustomListResult result;
   std::string_view bytes(Utf8);
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  text::SkipUtf8ByteOrderMark(bytes);
   const std::vector<std::string> lines = SplitLines(std::string(bytes));
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::u16string line = text::Utf8ToUtf16(lines[i]);
@@ -93,16 +93,7 @@ TCustomCompileResult CompileCustomDictionary(const std::vector<TCustomEntry>& En
     result.Error = "cannot write " + text::Utf16ToUtf8(Path) + " (read-only)";
     return result;
   }
-  // SaveAs does not report a failed write: read the file back to tell.
-  dictionary.SaveAs(Path);
-  bool written = platform::FileExists(Path);
-  if (written) {
-    TCustomDictionary check;
-    check.SetFileName(Path);
-    check.SetLoaded(true);
-    written = check.FileName() == Path && check.EntryCount() == static_cast<std::int32_t>(Entries.size());
-  }
-  if (!written) {
+  if (!platform::WriteFileReplacing(Path, dictionary.SaveToBytes())) {
     result.Error = "cannot write " + text::Utf16ToUtf8(Path);
     return result;
   }

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "lexoro/dictionaries/ox3MainDictionary.h"
+#include "lexoro/platform/ox3ByteSpan.h"
 #include "lexoro/platform/ox3Platform.h"
 #include "lexoro/platform/ox3Text.h"
 
@@ -15,9 +16,6 @@ namespace lexoro::tools {
 
 namespace {
 
-constexpr std::uint32_t kNoChildren = 0xFFFFF;
-constexpr unsigned kMaxExtra = 8;
-constexpr std::uint32_t kWideNodeCount = 0xFFFF;  // from here on indexes take 2 or 3 bytes
 constexpr std::uint32_t kShortIndexLimit = 0x8000;  // indexes below this take 2 bytes when wide
 constexpr std::uint32_t kMaxNodes = 0x800000;       // a 3-byte index keeps its top bit clear
 constexpr std::size_t kMaxShortList = 7;            // longer lists carry a count byte
@@ -199,7 +197,7 @@ class TNodeBuilder {
     std::string extra;
     std::uint32_t current = state;
     if (allowExtra) {
-      while (extra.size() < kMaxExtra && FGraph.Edges(current).size() == 1 &&
+      while (extra.size() < kMainMaxExtraBytes && FGraph.Edges(current).size() == 1 &&
              !FGraph.Final(FGraph.Edges(current)[0].Target)) {
         extra.push_back(static_cast<char>(FGraph.Edges(current)[0].Ch));
         current = FGraph.Edges(current)[0].Target;
@@ -309,14 +307,6 @@ class TLinkage {
   std::unordered_map<std::uint64_t, std::uint32_t> FSeen;
 };
 
-void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
-void SetLe32(std::uint8_t* p, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
 TDictionaryCompileResult Fail(std::string message) {
   TDictionaryCompileResult r;
   r.Error = std::move(message);
@@ -338,7 +328,7 @@ struct TBuild {
 TBuild Build(const std::vector<std::string>& words, const std::vector<bool>* keep,
              const TDictionaryCompileOptions& Options) {
   TBuild build;
-  const std::uint32_t linkLimit = std::min<std::uint32_t>(Options.LinkLimit, kNoChildren);
+  const std::uint32_t linkLimit = std::min<std::uint32_t>(Options.LinkLimit, kMainNoChildren);
   auto tooLarge = [&] {
     build.TooLarge = true;
     build.Result = Fail(TooLargeMessage(linkLimit));
@@ -386,7 +376,7 @@ TBuild Build(const std::vector<std::string>& words, const std::vector<bool>* kee
   // In a wide file the first 32,768 indexes are the short ones, and they all lie in table 0:
   // the much-listed nodes of the other tables give up their first extra byte to move there.
   std::size_t nodeCount = std::max<std::size_t>(nodes.size(), Options.PadNodeCount);
-  if (nodeCount >= kWideNodeCount) {
+  if (nodeCount >= kMainWideIndexNodeCount) {
     std::vector<std::uint32_t> ranked;
     for (std::uint32_t id = 1; id < nodes.size(); ++id)
       if (nodes[id].Lists > 0) ranked.push_back(id);
@@ -411,8 +401,8 @@ TBuild Build(const std::vector<std::string>& words, const std::vector<bool>* kee
 
   // The most shared nodes get the smallest indexes in each table: in a wide file, those that
   // the most lists name (a single child costs no linkage).
-  const bool wide = nodeCount >= kWideNodeCount;
-  std::array<std::vector<std::uint32_t>, 9> tables;
+  const bool wide = nodeCount >= kMainWideIndexNodeCount;
+  std::array<std::vector<std::uint32_t>, kMainTableCount> tables;
   for (std::uint32_t id = 1; id < nodeCount; ++id) tables[nodes[id].Extra.size()].push_back(id);
   for (auto& table : tables) {
     std::stable_sort(table.begin(), table.end(), [&](std::uint32_t a, std::uint32_t b) {
@@ -443,11 +433,11 @@ TBuild Build(const std::vector<std::string>& words, const std::vector<bool>* kee
   for (std::uint32_t s : listStates) listOffset.emplace(s, linkage.Place(indexes(builder.ChildrenOfState(s))));
 
   // Node words.
-  std::array<std::vector<std::uint8_t>, 9> tableBytes;
-  for (int k = 0; k < 9; ++k) {
+  std::array<platform::TByteWriter, kMainTableCount> tableBytes;
+  for (unsigned k = 0; k < kMainTableCount; ++k) {
     for (std::uint32_t id : tables[k]) {
       const TNode& node = nodes[id];
-      std::uint32_t n = 0, link = kNoChildren;
+      std::uint32_t n = 0, link = kMainNoChildren;
       const auto& list = node.Pad ? std::vector<std::uint32_t>() : builder.Children(id);
       if (list.size() == 1) {
         n = 1;
@@ -457,49 +447,45 @@ TBuild Build(const std::vector<std::string>& words, const std::vector<bool>* kee
         n = list.size() <= kMaxShortList ? static_cast<std::uint32_t>(list.size()) : 0;
         if (n == 0) --link;  // the count byte
       }
-      if (link != kNoChildren && link >= linkLimit) return tooLarge();
-      const std::uint32_t v = node.Ch | (link << 8) | (n << 28) | (node.WordEnd ? 0x80000000u : 0u);
-      PutLe32(tableBytes[k], v);
-      for (char e : node.Extra) tableBytes[k].push_back(static_cast<std::uint8_t>(e));
+      if (link != kMainNoChildren && link >= linkLimit) return tooLarge();
+      tableBytes[k].PutU32(TMainNodeWord::Make(node.Ch, link, n, node.WordEnd).Value);
+      tableBytes[k].PutBytes(node.Extra);
     }
   }
 
   // First-byte table: repeats the root's children.
-  std::vector<std::uint8_t> firstBytes(2048, 0);
+  std::vector<std::uint8_t> firstBytes(kMainFirstByteTableSize, 0);
   for (std::uint32_t c : builder.Children(0)) {
     const TNode& node = nodes[c];
     std::uint8_t* entry = firstBytes.data() + 8 * node.Ch;
     const auto& list = builder.Children(c);
     entry[0] = node.WordEnd ? 1 : 0;
     entry[1] = static_cast<std::uint8_t>(list.size());
-    if (list.size() == 1) SetLe32(entry + 4, nodes[list[0]].Index);
-    else if (list.size() >= 2) SetLe32(entry + 4, listOffset.at(node.ChildState));
+    if (list.size() == 1) platform::StoreLe32(entry + 4, nodes[list[0]].Index);
+    else if (list.size() >= 2) platform::StoreLe32(entry + 4, listOffset.at(node.ChildState));
   }
 
   // Assemble the file.
   auto& result = build.Result;
-  auto& out = result.Bytes;
-  const char* banner = Options.MinorVersion >= 1 ? kMainBanner41 : kMainBanner40;
-  out.assign(1024, 0);
-  std::memcpy(out.data(), banner, std::strlen(banner));
+  platform::TByteWriter out;
+  const std::string_view banner = Options.MinorVersion >= 1 ? kMainBanner41 : kMainBanner40;
+  out.PutBytes(banner);
+  out.PutZeros(kMainHeaderSize - banner.size());
   std::u16string title = Options.Title.substr(0, 255);
   if (const auto zero = title.find(u'\0'); zero != std::u16string::npos) title.resize(zero);
-  out.push_back(static_cast<std::uint8_t>(title.size()));
-  for (char16_t unit : title) {
-    out.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(unit >> 8));
-  }
-  out.push_back(0);
-  out.push_back(0);
-  PutLe32(out, static_cast<std::uint32_t>(Options.Language));
-  PutLe32(out, wordCount);
-  PutLe32(out, static_cast<std::uint32_t>(nodeCount));
-  for (int k = 0; k < 9; ++k) PutLe32(out, static_cast<std::uint32_t>(tables[k].size()));
-  for (int k = 0; k < 9; ++k) out.insert(out.end(), tableBytes[k].begin(), tableBytes[k].end());
-  PutLe32(out, static_cast<std::uint32_t>(linkage.Bytes.size()));
-  out.insert(out.end(), linkage.Bytes.begin(), linkage.Bytes.end());
-  out.insert(out.end(), firstBytes.begin(), firstBytes.end());
-  out.insert(out.end(), 1024, 0);
+  out.PutU8(static_cast<std::uint8_t>(title.size()));
+  for (char16_t unit : title) out.PutU16(unit);
+  out.PutU16(0);
+  out.PutI32(Options.Language);
+  out.PutU32(wordCount);
+  out.PutU32(static_cast<std::uint32_t>(nodeCount));
+  for (const auto& table : tables) out.PutU32(static_cast<std::uint32_t>(table.size()));
+  for (const auto& table : tableBytes) out.PutBytes(table.Bytes());
+  out.PutU32(static_cast<std::uint32_t>(linkage.Bytes.size()));
+  out.PutBytes(linkage.Bytes);
+  out.PutBytes(firstBytes);
+  out.PutZeros(kMainReservedSize);
+  result.Bytes = out.Take();
 
   result.Ok = true;
   result.WordCount = wordCount;
@@ -549,7 +535,7 @@ TDictionaryCompileResult CompileEncoded(std::vector<std::string> words, unsigned
       best = std::move(attempt);
     }
   }
-  if (!best) return Fail(TooLargeMessage(std::min<std::uint32_t>(Options.LinkLimit, kNoChildren)) + ", even cut by length");
+  if (!best) return Fail(TooLargeMessage(std::min<std::uint32_t>(Options.LinkLimit, kMainNoChildren)) + ", even cut by length");
   best->Result.SourceWords = source;
   best->Result.KeptLength = low;
   return std::move(best->Result);
@@ -594,7 +580,7 @@ TDictionaryCompileResult TooLongWord(std::string_view utf8) {
 
 std::vector<std::string> ReadWordLines(const std::string& Bytes) {
   std::string_view all(Bytes);
-  if (all.starts_with("\xEF\xBB\xBF")) all.remove_prefix(3);
+  text::SkipUtf8ByteOrderMark(all);
   std::vector<std::string> words;
   while (!all.empty()) {
     const auto eol = all.find('\n');

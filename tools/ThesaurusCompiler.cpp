@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstring>
 #include <limits>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
+#include "lexoro/platform/ox3ByteSpan.h"
 #include "lexoro/platform/ox3Platform.h"
 #include "lexoro/platform/ox3Text.h"
 #include "lexoro/thesaurus/ox3ThesaurusFile.h"
@@ -192,22 +192,6 @@ struct TCandidate {
   std::size_t Priority = 0;
 };
 
-void PutLe16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  out.push_back(static_cast<std::uint8_t>(v));
-  out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-bool PutShortString(std::vector<std::uint8_t>& out, const std::u16string& s) {
-  if (s.size() > 255) return false;
-  out.push_back(static_cast<std::uint8_t>(s.size()));
-  for (char16_t c : s) {
-    if (c > 0xFF) return false;
-    out.push_back(static_cast<std::uint8_t>(c));
-  }
-  return true;
-}
 
 TThesaurusCompileResult Fail(std::string message) {
   TThesaurusCompileResult result;
@@ -219,7 +203,7 @@ TThesaurusCompileResult Fail(std::string message) {
 
 bool ParseMyThes(const std::string& Bytes, std::vector<TThesaurusSourceEntry>& Entries, std::string& Error) {
   std::string_view rest(Bytes);
-  if (rest.starts_with("\xEF\xBB\xBF")) rest.remove_prefix(3);
+  text::SkipUtf8ByteOrderMark(rest);
   std::size_t lineNumber = 0;
   auto nextLine = [&](std::string_view& line) {
     if (rest.empty()) return false;
@@ -480,61 +464,54 @@ TThesaurusCompileResult CompileThesaurus(const std::vector<TThesaurusSourceEntry
   }
 
   // Node table and link area.
-  std::vector<std::uint8_t> nodeTable, links;
-  nodeTable.reserve(4 * std::size_t{nodeCount});
+  platform::TByteWriter nodeTable, links, contextTable, wordLists;
+  nodeTable.Reserve(kThesaurusNodeSize * std::size_t{nodeCount});
+  const auto node16 = [](std::uint32_t number) { return static_cast<std::uint16_t>(number); };
   for (std::uint32_t i = 0; i < nodeCount; ++i) {
     const auto& node = trie.Nodes[i];
-    if (links.size() > kThesaurusMaxLinkPosition)
+    if (links.Size() > kThesaurusMaxLinkPosition)
       return Fail("the link area outgrows the 20-bit link positions of a thesaurus file");
-    std::uint32_t v = static_cast<std::uint32_t>(links.size());
+    std::uint32_t v = static_cast<std::uint32_t>(links.Size());
     if (node.Children.size() == 1) {
-      v |= 1u << 20;
-      PutLe16(links, node.Children[0].second);
+      v |= kThesaurusSingleChildBit;
+      links.PutU16(node16(node.Children[0].second));
     } else {
-      links.push_back(static_cast<std::uint8_t>(node.Children.size()));  // at most 255: no zero character
-      for (const auto& child : node.Children) PutLe16(links, child.second);
+      links.PutU8(static_cast<std::uint8_t>(node.Children.size()));  // at most 255: no zero character
+      for (const auto& child : node.Children) links.PutU16(node16(child.second));
     }
     if (!chain[i] && node.Parent != 0) {
-      v |= 1u << 21;
-      PutLe16(links, node.Parent);
+      v |= kThesaurusParentBit;
+      links.PutU16(node16(node.Parent));
     }
-    if (tail[i]) v |= 1u << 22;
+    if (tail[i]) v |= kThesaurusTailBit;
     const bool wordEnd = node.WordEnd && !chain[i];
-    if (wordEnd) v |= 1u << 23;
+    if (wordEnd) v |= kThesaurusWordEndBit;
     if (wordEnd || tail[i]) {
-      links.push_back(static_cast<std::uint8_t>(references[i].size()));
-      for (auto r : references[i]) PutLe16(links, r);
+      links.PutU8(static_cast<std::uint8_t>(references[i].size()));
+      for (auto r : references[i]) links.PutU16(r);
     }
-    v |= static_cast<std::uint32_t>(node.Ch) << 24;
-    PutLe32(nodeTable, v);
+    v |= static_cast<std::uint32_t>(node.Ch) << kThesaurusCharacterShift;
+    nodeTable.PutU32(v);
   }
 
   // Context table and word lists.
-  std::vector<std::uint8_t> contextTable, wordLists;
   for (const auto& context : contexts) {
     const auto list = context.Words.size() > 0xFFFF ? std::size_t{0xFFFF} : context.Words.size();
-    PutLe16(contextTable, wordNode[words.at(context.Headword).End]);
-    for (int k = 1; k <= 4; ++k) PutLe16(contextTable, k == context.List ? static_cast<std::uint32_t>(list) : 0);
-    PutLe32(contextTable, static_cast<std::uint32_t>(wordLists.size()));
-    for (std::size_t i = 0; i < list; ++i) PutLe16(wordLists, wordNode[words.at(context.Words[i]).End]);
+    contextTable.PutU16(node16(wordNode[words.at(context.Headword).End]));
+    for (int k = 1; k <= 4; ++k) contextTable.PutU16(k == context.List ? static_cast<std::uint16_t>(list) : 0);
+    contextTable.PutU32(static_cast<std::uint32_t>(wordLists.Size()));
+    for (std::size_t i = 0; i < list; ++i) wordLists.PutU16(node16(wordNode[words.at(context.Words[i]).End]));
   }
-  constexpr std::size_t kMaxArea = std::numeric_limits<std::int32_t>::max();
-  if (links.size() > kMaxArea || wordLists.size() > kMaxArea)
-    return Fail("the thesaurus outgrows the 2 GiB areas of a thesaurus file");
-
-  auto& out = result.Bytes;
-  out.assign(kThesaurusHeaderSize, 0);
-  std::memcpy(out.data(), kThesaurusBanner, sizeof(kThesaurusBanner) - 1);
-  (void)PutShortString(out, Options.Name);  // checked above
-  for (const auto& name : Options.KindNames) (void)PutShortString(out, name);  // checked above
-  PutLe32(out, nodeCount);
-  out.insert(out.end(), nodeTable.begin(), nodeTable.end());
-  PutLe32(out, static_cast<std::uint32_t>(links.size()));
-  out.insert(out.end(), links.begin(), links.end());
-  PutLe16(out, static_cast<std::uint32_t>(contexts.size()));
-  out.insert(out.end(), contextTable.begin(), contextTable.end());
-  PutLe32(out, static_cast<std::uint32_t>(wordLists.size()));
-  out.insert(out.end(), wordLists.begin(), wordLists.end());
+  TThesaurusImage image;
+  image.Name = Options.Name;  // checked above
+  image.KindNames = Options.KindNames;  // checked above
+  image.Nodes = nodeTable.Take();
+  image.Links = links.Take();
+  image.Contexts = contextTable.Take();
+  image.WordLists = wordLists.Take();
+  auto bytes = ThesaurusFileBytes(image, kThesaurusBanner);
+  if (!bytes) return Fail("the thesaurus outgrows the 2 GiB areas of a thesaurus file");
+  result.Bytes = std::move(*bytes);
 
   result.Ok = true;
   result.Nodes = nodeCount;

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "lexoro/platform/ox3ByteSpan.h"
 #include "lexoro/platform/ox3IniFile.h"
 #include "lexoro/platform/ox3Platform.h"
 #include "lexoro/platform/ox3Text.h"
@@ -39,11 +40,6 @@ bool WriteNewFile(const std::u16string& path, const std::vector<std::uint8_t>& b
   DWORD written = 0;
   return bytes.empty() ||
          (WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size());
-}
-
-bool HasAnyByteOrderMark(const std::vector<std::uint8_t>& b) {
-  return (b.size() >= 2 && ((b[0] == 0xFF && b[1] == 0xFE) || (b[0] == 0xFE && b[1] == 0xFF))) ||
-         (b.size() >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF);
 }
 
 bool FitsAnsi(const std::u16string& s) {
@@ -122,7 +118,7 @@ class TWinIniStore final : public TConfigStore {
         FPath + text::Utf8ToUtf16(".~" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++));
     const DWORD attributes = GetFileAttributesW(W(FPath));
     if (attributes == INVALID_FILE_ATTRIBUTES) {
-      if (!WriteNewFile(copy, {0xFF, 0xFE}, CREATE_NEW)) return false;
+      if (!WriteNewFile(copy, text::EncodeMarkedText(u"", text::TByteOrderMark::bomUtf16LE), CREATE_NEW)) return false;
       FUnicode = true;
     } else {
       // A folder, or a file that must not be written, is never replaced.
@@ -130,7 +126,8 @@ class TWinIniStore final : public TConfigStore {
       if (!CopyFileW(W(FPath), W(copy), TRUE)) return false;
       TReadOnlyFile file;
       std::uint8_t head[2] = {0, 0};
-      FUnicode = file.Open(copy) && file.ReadAt(0, head) == 2 && head[0] == 0xFF && head[1] == 0xFE;
+      FUnicode = file.Open(copy) && file.ReadAt(0, head) == 2 &&
+                 text::ByteOrderMarkOf(head) == text::TByteOrderMark::bomUtf16LE;
     }
     FCopy = copy;
     return true;
@@ -143,17 +140,11 @@ class TWinIniStore final : public TConfigStore {
     const auto bytes = ReadWholeFile(FCopy);
     if (!bytes) return false;
     FUnicode = true;
-    if (HasAnyByteOrderMark(*bytes)) return true;
+    if (text::ByteOrderMarkOf(*bytes) != text::TByteOrderMark::bomNone) return true;
     const auto wide =
         MultiByteToWide(kCodePageAnsi, std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     if (!wide) return false;
-    std::vector<std::uint8_t> out{0xFF, 0xFE};
-    out.reserve(2 + wide->size() * 2);
-    for (char16_t ch : *wide) {
-      out.push_back(static_cast<std::uint8_t>(ch & 0xFF));
-      out.push_back(static_cast<std::uint8_t>(ch >> 8));
-    }
-    return WriteNewFile(FCopy, out, CREATE_ALWAYS);
+    return WriteNewFile(FCopy, text::EncodeMarkedText(*wide, text::TByteOrderMark::bomUtf16LE), CREATE_ALWAYS);
   }
 
   std::u16string FPath;
@@ -185,8 +176,9 @@ class TWinRegistryStore final : public TConfigStore {
       if (rc != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return Default;
       // The stored string need not end in NUL; it ends at its first NUL or its size.
       std::u16string value;
-      for (std::size_t i = 0; i + 1 < got; i += 2) {
-        const auto ch = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+      TByteReader reader(std::span<const std::uint8_t>(data).first(std::min<std::size_t>(got, data.size())));
+      while (reader.Remaining() >= 2) {
+        const auto ch = static_cast<char16_t>(reader.U16());
         if (ch == 0) break;
         value.push_back(ch);
       }

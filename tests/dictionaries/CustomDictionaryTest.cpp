@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lexoro/dictionaries/ox3CustomDictionary.h"
+#include "lexoro/platform/ox3ByteSpan.h"
 #include "lexoro/platform/ox3Platform.h"
 #include "lexoro/platform/ox3WriteFaults.h"
 #include "tests/support/TestSupport.h"
@@ -19,12 +20,15 @@ constexpr std::size_t kBody41 = 141;  // banner text, its zero byte and 0x1A
 constexpr std::size_t kBody40 = 121;
 
 std::int32_t Le32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-  return static_cast<std::int32_t>(bytes.at(at) | (bytes.at(at + 1) << 8) | (bytes.at(at + 2) << 16) |
-                                   (static_cast<std::uint32_t>(bytes.at(at + 3)) << 24));
+  platform::TByteReader reader(bytes);
+  reader.Seek(at);
+  const std::int32_t value = reader.I32();
+  EXPECT_TRUE(reader.Ok()) << at;
+  return value;
 }
 
 void PutLe32(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t value) {
-  for (int i = 0; i < 4; ++i) bytes.at(at + i) = static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * i));
+  platform::StoreLe32(&bytes.at(at + 3) - 3, static_cast<std::uint32_t>(value));
 }
 
 std::size_t CountOf(const std::vector<std::uint8_t>& bytes, const std::string& needle) {
@@ -330,6 +334,30 @@ TEST_F(CustomDictionary, MemoryOnlyDictionaryIsNeverWritten) {
     ASSERT_TRUE(d.AddWord(u"again"));
   }
   EXPECT_TRUE(Leftovers().empty());
+}
+
+TEST_F(CustomDictionary, FileImagesInMemoryAreTheFilesBytes) {
+  const auto path = Make("image.oxu", {u"alpha", u"caf\u00e9"});
+  const auto file = Bytes("image.oxu");
+  {
+    TCustomDictionary d;
+    ASSERT_TRUE(d.LoadFromBytes(file));
+    EXPECT_TRUE(d.Loaded());
+    EXPECT_TRUE(d.IsAdded(u"caf\u00e9"));
+    EXPECT_EQ(d.SaveToBytes(), file);
+    ASSERT_TRUE(d.AddWord(u"beta"));  // memory-only: never written
+    const std::vector<std::uint8_t> unmarked(file.begin() + 1, file.end());
+    EXPECT_FALSE(d.LoadFromBytes(unmarked));
+    EXPECT_FALSE(d.Loaded());
+    EXPECT_FALSE(d.IsAdded(u"alpha"));
+  }
+  EXPECT_EQ(Bytes("image.oxu"), file);
+  EXPECT_EQ(Leftovers(), std::vector<std::string>{"image.oxu"});
+
+  TCustomDictionary named;
+  named.SetFileName(path);
+  EXPECT_FALSE(named.LoadFromBytes(file));  // a dictionary of a file loads from its file
+  EXPECT_TRUE(named.IsAdded(u"alpha"));
 }
 
 TEST_F(CustomDictionary, ClearEmptiesMemoryWithoutMarkingModified) {

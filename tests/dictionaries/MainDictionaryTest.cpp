@@ -6,6 +6,7 @@
 #include <set>
 
 #include "lexoro/dictionaries/ox3MainDictionary.h"
+#include "lexoro/platform/ox3ByteSpan.h"
 #include "tests/support/TestSupport.h"
 #include "tools/DictionaryCompiler.h"
 
@@ -198,6 +199,15 @@ TEST(MainDictionary, TruncatedFileOpensButNeverActivates) {
   EXPECT_FALSE(c.dictionary.Lookup(u"alpha"));
   EXPECT_FALSE(c.dictionary.Active());
   EXPECT_TRUE(Enumerate(c.dictionary, u"a").empty());
+
+  // Cut inside the title: what is there is read, the rest reads as zeros.
+  bytes.resize(kMainHeaderSize + 4);  // length 4, "T" and half of "e"
+  TCompiled cut(bytes, "cut.oxm");
+  EXPECT_EQ(cut.dictionary.FileName(), U16(cut.path));
+  EXPECT_EQ(cut.dictionary.Title(), u"T");
+  EXPECT_EQ(cut.dictionary.Language(), 0);
+  EXPECT_FALSE(cut.dictionary.Lookup(u"alpha"));
+  EXPECT_FALSE(cut.dictionary.Active());
 }
 
 TEST(MainDictionary, ReopeningKeepsTheActiveStateAndAFailedOpenKeepsTheOldFile) {
@@ -223,32 +233,37 @@ TEST(MainDictionary, ReopeningKeepsTheActiveStateAndAFailedOpenKeepsTheOldFile) 
   EXPECT_EQ(d.ConfigurationName(), u"Two");
 }
 
-// A hand-made file: one node "a" whose only child is itself, a word end. Lookups and
-// enumerations must stay bounded.
+// A hand-made file of two nodes, the root (whose only child is node 1) and node 1, a word end
+// "a" with the given children (count code and link) and linkage; the first-byte entry of "a"
+// repeats the root's child.
+std::vector<std::uint8_t> TwoNodeFile(std::uint32_t CountCode, std::uint32_t Link, std::vector<std::uint8_t> Linkage,
+                                      std::uint8_t FirstCount, std::uint32_t FirstLink) {
+  platform::TByteWriter out;
+  out.PutBytes(std::string_view(kMainBanner41));
+  out.PutZeros(kMainHeaderSize - out.Size());
+  out.PutU8(0);  // title length
+  out.PutU16(0);
+  out.PutU32(1033);
+  out.PutU32(1);
+  out.PutU32(2);
+  out.PutU32(2);  // table 0 holds both nodes
+  for (unsigned k = 1; k < kMainTableCount; ++k) out.PutU32(0);
+  out.PutU32(TMainNodeWord::Make(0, 1, 1, false).Value);
+  out.PutU32(TMainNodeWord::Make('a', Link, CountCode, true).Value);
+  out.PutU32(static_cast<std::uint32_t>(Linkage.size()));
+  out.PutBytes(Linkage);
+  std::vector<std::uint8_t> first(kMainFirstByteTableSize, 0);
+  first[8 * 'a'] = 1;
+  first[8 * 'a' + 1] = FirstCount;
+  platform::StoreLe32(&first[8 * 'a' + 4], FirstLink);
+  out.PutBytes(first);
+  out.PutZeros(kMainReservedSize);
+  return out.Take();
+}
+
+// "a" is its own only child. Lookups and enumerations must stay bounded.
 TEST(MainDictionary, CyclicLinksCannotMakeAWalkLoop) {
-  std::vector<std::uint8_t> b(1024, 0);
-  std::memcpy(b.data(), kMainBanner41, sizeof(kMainBanner41) - 1);
-  auto put32 = [&](std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-  };
-  b.push_back(0);  // title length
-  b.push_back(0);
-  b.push_back(0);
-  put32(1033);
-  put32(1);
-  put32(2);
-  put32(2);  // table 0 holds two nodes
-  for (int k = 1; k < 9; ++k) put32(0);
-  put32(0x00 | (1u << 8) | (1u << 28));              // root -> node 1
-  put32(0x61 | (1u << 8) | (1u << 28) | 0x80000000u);  // "a" -> itself
-  put32(0);                                          // no linkage
-  std::vector<std::uint8_t> first(2048, 0);
-  first[8 * 0x61] = 1;
-  first[8 * 0x61 + 1] = 1;
-  first[8 * 0x61 + 4] = 1;
-  b.insert(b.end(), first.begin(), first.end());
-  b.insert(b.end(), 1024, 0);
-  TCompiled c(b);
+  TCompiled c(TwoNodeFile(1, 1, {}, 1, 1));
   auto& d = c.dictionary;
   EXPECT_TRUE(d.Lookup(u"a"));
   EXPECT_TRUE(d.Lookup(std::u16string(300, u'a')));
@@ -262,6 +277,21 @@ TEST(MainDictionary, CyclicLinksCannotMakeAWalkLoop) {
   });
   EXPECT_GT(reported, 0u);
   EXPECT_LE(longest, kMaxWordBytes);
+}
+
+// "a" has two children, both itself: 2^511 paths below it. An enumeration stops after
+// visiting 512 nodes for each node of the file, and the tree is not walked so again until
+// it is activated again.
+TEST(MainDictionary, BranchingCyclesAreWalkedOnce) {
+  TCompiled c(TwoNodeFile(2, 0, {1, 0, 1, 0}, 2, 0));
+  auto& d = c.dictionary;
+  const auto first = Enumerate(d, u"a");
+  EXPECT_GT(first.size(), 0u);
+  EXPECT_LE(first.size(), 2 * kMaxWordBytes);
+  EXPECT_TRUE(Enumerate(d, u"a").empty());
+  EXPECT_TRUE(d.Lookup(u"aaaa"));
+  d.SetActive(false);
+  EXPECT_EQ(Enumerate(d, u"a"), first);
 }
 
 TEST(MainDictionary, OutOfRangeReferencesAnswerFalse) {

@@ -1,12 +1,12 @@
 // Custom dictionary reader: a file of any content is loaded, looked up, listed, edited, saved
-// and loaded again. Nothing may read outside its buffers, loop without end or crash.
+// and loaded again. Nothing may read outside its buffers, loop without end or crash, and what
+// was saved must load again with the same entries.
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include <cstdlib>
+#include <span>
 #include <string>
+#include <vector>
 
-#include "tests/fuzz/FuzzSupport.h"
 #include "lexoro/dictionaries/ox3CustomDictionary.h"
 #include "lexoro/platform/ox3Text.h"
 
@@ -31,11 +31,11 @@ void Exercise(lexoro::TCustomDictionary& d) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto path = lexoro::fuzz::WriteScratchInput("custom", ".oxu", data, size);
-  const std::u16string name = path.u16string();
+  std::vector<std::uint8_t> saved;
+  std::int32_t added = 0, excluded = 0, pairs = 0;
   {
     lexoro::TCustomDictionary d;
-    d.SetFileName(name);
+    (void)d.LoadFromBytes(std::span<const std::uint8_t>(data, size));
     Exercise(d);
     (void)d.AddWord(u"fuzz");
     (void)d.AddAutoCorrect(u"fzuz", u"fuzz");
@@ -44,14 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)d.RemoveAutoCorrect(u"teh");
     for (int i = 0; i < 70; ++i) (void)d.AddWord(lexoro::text::U16("w" + std::to_string(i)));
     Exercise(d);
-    d.SetLoaded(false);  // saves when the file was taken
+    added = d.AddedCount();
+    excluded = d.ExcludedCount();
+    pairs = d.AutoCorrectCount();
+    saved = d.SaveToBytes();
   }
-  {
-    lexoro::TCustomDictionary again;
-    again.SetFileName(name);
-    Exercise(again);
-  }
-  std::error_code ignored;
-  std::filesystem::remove(path, ignored);
+  lexoro::TCustomDictionary again;
+  if (!again.LoadFromBytes(saved)) std::abort();
+  if (again.AddedCount() != added || again.ExcludedCount() != excluded || again.AutoCorrectCount() != pairs)
+    std::abort();
+  Exercise(again);
   return 0;
 }

@@ -1,19 +1,15 @@
-// Fuzz target: the thesaurus reader on arbitrary bytes — Load, then lookups of words taken
-// from the input itself (as given and in other cases) and the words of a spread of nodes.
+// Fuzz target: the thesaurus reader on arbitrary bytes — loaded as Load loads a file, then
+// lookups of words taken from the input itself (as given and in other cases) and the words of
+// a spread of nodes.
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <span>
 #include <string>
 
-#include "tests/fuzz/FuzzSupport.h"
 #include "lexoro/thesaurus/ox3ThesaurusFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto path = lexoro::fuzz::WriteScratchInput("thesaurus", ".oxt", data, size);
   lexoro::TThesaurusFile thesaurus;
-  thesaurus.SetFileName(path.u16string());
-  thesaurus.SetLoaded(true);
+  thesaurus.LoadFromBytes(std::span<const std::uint8_t>(data, size));
   if (!thesaurus.Loaded()) return 0;
 
   // Words to try: runs of printable bytes (ISO 8859-1) in the input's last 512 bytes.

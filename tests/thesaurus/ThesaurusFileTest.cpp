@@ -2,23 +2,17 @@
 // adjustment, the file-name and load states, and damaged files.
 #include <gtest/gtest.h>
 
-#include "tests/support/TestSupport.h"
+#include "lexoro/platform/ox3ByteSpan.h"
 #include "lexoro/thesaurus/ox3ThesaurusFile.h"
+#include "tests/support/TestSupport.h"
 
 namespace lexoro {
 namespace {
 
 using test::U16;
 
-constexpr std::uint32_t kSingle = 1u << 20, kParent = 1u << 21, kTail = 1u << 22, kEnd = 1u << 23;
-
-void Put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  out.push_back(static_cast<std::uint8_t>(v));
-  out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
+constexpr std::uint32_t kSingle = kThesaurusSingleChildBit, kParent = kThesaurusParentBit, kTail = kThesaurusTailBit,
+                        kEnd = kThesaurusWordEndBit;
 
 // Builds a file from node descriptions; link blocks are laid out in node order.
 struct TRawThesaurus {
@@ -38,43 +32,31 @@ struct TRawThesaurus {
   std::string Name = "Test";
 
   std::vector<std::uint8_t> Bytes() const {
-    std::vector<std::uint8_t> out(165, 0);
-    auto putName = [&](const std::string& s) {
-      out.push_back(static_cast<std::uint8_t>(s.size()));
-      out.insert(out.end(), s.begin(), s.end());
-    };
-    putName(Name);
-    for (const char* kind : {"head", "n.", "v.", "adj.", "adv."}) putName(kind);
-    std::vector<std::uint8_t> links, contexts, lists;
-    Put32(out, static_cast<std::uint32_t>(Nodes.size()));
+    platform::TByteWriter nodes, links, contexts, lists;
     for (const auto& node : Nodes) {
-      Put32(out, static_cast<std::uint32_t>(links.size()) | node.Flags | (std::uint32_t{node.Ch} << 24));
+      nodes.PutU32(static_cast<std::uint32_t>(links.Size()) | node.Flags | (std::uint32_t{node.Ch} << 24));
       if (node.Flags & kSingle) {
-        Put16(links, node.Children.at(0));
+        links.PutU16(node.Children.at(0));
       } else {
-        links.push_back(static_cast<std::uint8_t>(node.Children.size()));
-        for (auto c : node.Children) Put16(links, c);
+        links.PutU8(static_cast<std::uint8_t>(node.Children.size()));
+        for (auto c : node.Children) links.PutU16(c);
       }
-      if (node.Flags & kParent) Put16(links, node.Parent);
+      if (node.Flags & kParent) links.PutU16(node.Parent);
       if (node.Flags & (kTail | kEnd)) {
-        links.push_back(static_cast<std::uint8_t>(node.References.size()));
-        for (auto r : node.References) Put16(links, r);
+        links.PutU8(static_cast<std::uint8_t>(node.References.size()));
+        for (auto r : node.References) links.PutU16(r);
       }
     }
     for (const auto& context : Contexts) {
-      Put16(contexts, context.Headword);
-      for (const auto& list : context.Lists) Put16(contexts, static_cast<std::uint32_t>(list.size()));
-      Put32(contexts, static_cast<std::uint32_t>(lists.size()));
+      contexts.PutU16(context.Headword);
+      for (const auto& list : context.Lists) contexts.PutU16(static_cast<std::uint16_t>(list.size()));
+      contexts.PutU32(static_cast<std::uint32_t>(lists.Size()));
       for (const auto& list : context.Lists)
-        for (auto n : list) Put16(lists, n);
+        for (auto n : list) lists.PutU16(n);
     }
-    Put32(out, static_cast<std::uint32_t>(links.size()));
-    out.insert(out.end(), links.begin(), links.end());
-    Put16(out, static_cast<std::uint32_t>(Contexts.size()));
-    out.insert(out.end(), contexts.begin(), contexts.end());
-    Put32(out, static_cast<std::uint32_t>(lists.size()));
-    out.insert(out.end(), lists.begin(), lists.end());
-    return out;
+    TThesaurusImage image{U16(Name), {u"head", u"n.", u"v.", u"adj.", u"adv."}, nodes.Take(), links.Take(),
+                          contexts.Take(), lists.Take()};
+    return ThesaurusFileBytes(image, "").value();
   }
 };
 
@@ -217,16 +199,33 @@ TEST_F(ThesaurusFileTest, MissingFileAnswersFalse) {
   EXPECT_FALSE(Thesaurus.Lookup(u"glad"));
 }
 
+TEST_F(ThesaurusFileTest, FileBytesRefuseWhatTheFieldsCannotHold) {
+  TThesaurusImage image;
+  image.Name = std::u16string(255, u'\u00ff');
+  ASSERT_TRUE(ThesaurusFileBytes(image, std::string(kThesaurusHeaderSize, 'x')));
+  image.Name += u'a';  // 256 characters
+  EXPECT_FALSE(ThesaurusFileBytes(image, ""));
+  image.Name = u"ok";
+  image.KindNames[4] = u"\u0100";
+  EXPECT_FALSE(ThesaurusFileBytes(image, ""));
+  image.KindNames[4] = u"";
+  EXPECT_FALSE(ThesaurusFileBytes(image, std::string(kThesaurusHeaderSize + 1, 'x')));
+  image.Nodes.resize(kThesaurusNodeSize * (kThesaurusMaxNodes + 1));
+  EXPECT_FALSE(ThesaurusFileBytes(image, ""));
+}
+
 // ---- Damaged files ----------------------------------------------------------------------
 
 TEST_F(ThesaurusFileTest, EveryTruncationIsRejected) {
   const auto bytes = Sample().Bytes();
   for (std::size_t n = 0; n < bytes.size(); ++n) {
-    Thesaurus.SetLoaded(false);
-    Thesaurus.SetFileName(Write(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + n), "cut" + std::to_string(n)));
-    EXPECT_FALSE(Thesaurus.Lookup(u"glad")) << n;
+    Thesaurus.LoadFromBytes(std::span(bytes).first(n));
     EXPECT_FALSE(Thesaurus.Loaded()) << n;
+    EXPECT_FALSE(Thesaurus.Lookup(u"glad")) << n;
   }
+  Thesaurus.LoadFromBytes(bytes);
+  EXPECT_TRUE(Thesaurus.Lookup(u"glad"));
+  EXPECT_EQ(Thesaurus.FileName(), u"");
 }
 
 TEST_F(ThesaurusFileTest, OutOfRangeNumbersAreRejectedAtLoad) {

@@ -81,6 +81,9 @@ TEST_F(CustomTool, CompileRefusesBadListsAndKeepsTheOldOutput) {
   EXPECT_EQ(RunLexoro({"compile-custom", "--format", "4.0", "-o", oxu, dir.Path("cyr.tsv")}).Code, 2);
   EXPECT_EQ(RunLexoro({"compile-custom", "--format", "4.1", "-o", oxu, dir.Path("cyr.tsv")}).Code, 0);
   EXPECT_EQ(RunLexoro({"compile-custom", "--format", "5.0", "-o", oxu, dir.Path("cyr.tsv")}).Code, 2);
+  auto unwritable = RunLexoro({"compile-custom", "-o", dir.Path("no/folder/x.oxu"), dir.Path("ok.tsv")});
+  EXPECT_EQ(unwritable.Code, 2);
+  EXPECT_NE(unwritable.Err.find("cannot write"), std::string::npos) << unwritable.Err;
 }
 
 TEST_F(CustomTool, Format40KeepsAnsiText) {
