@@ -449,6 +449,8 @@ class TLexoroSpellBase : public TComponent {
   [[nodiscard]] static bool IsPathEntry(const std::u16string& Entry);
   void EmptyListings();
   void SetEnglishFlag();
+  // The suggestion letters and the word reader follow the first main dictionary's language.
+  void ApplyMainLanguage();
   // Runs the phonetics map for the language and lets the application adjust it.
   void LoadPhoneticsLanguage(std::int32_t Language);
   void InstallEngineHooks();

@@ -241,6 +241,9 @@ void TLexoroSpellBase::RebuildDictionarySet() {
   if (!FLearningDictionary && FSuggestionsLearning)
     FLearningDictionary = OpenCustomDictionary(FSuggestionsLearningDict);
 
+  // Suggestions asked for outside a check (a live context menu, a host's own list) need the
+  // language's letters as much as a check does.
+  ApplyMainLanguage();
   DoDictionariesChanged();
 }
 
@@ -260,11 +263,14 @@ void TLexoroSpellBase::ReorderMainDictionaries() {
       FMainDictionaries.insert(FMainDictionaries.begin(), std::move(moved));
     }
   }
-  if (!FMainDictionaries.empty()) {
-    FSuggestionsGenerator->SetLanguage(FMainDictionaries.front()->Language());
-    if (auto* engine = dynamic_cast<TMainParsingEngine*>(FParsingEngine.get()))
-      engine->SetLanguage(FSuggestionsGenerator->Language());
-  }
+  ApplyMainLanguage();
+}
+
+void TLexoroSpellBase::ApplyMainLanguage() {
+  if (FMainDictionaries.empty()) return;
+  FSuggestionsGenerator->SetLanguage(FMainDictionaries.front()->Language());
+  if (auto* engine = dynamic_cast<TMainParsingEngine*>(FParsingEngine.get()))
+    engine->SetLanguage(FSuggestionsGenerator->Language());
 }
 
 void TLexoroSpellBase::CountCheckedWord() {

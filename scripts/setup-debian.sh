@@ -20,8 +20,19 @@ packages=(
   xvfb imagemagick x11-apps xdotool fonts-dejavu-extra
   # sources of the shipped data: SCOWL word lists and the English thesaurus
   scowl mythes-en-us
-  # other spell checkers, only for the side-by-side benchmarks (bench/*.sh)
+  # sources of the dictionaries in further languages: Debian's plain word lists, and for
+  # Russian and Spanish (no plain list, or one of base forms only) the hunspell dictionary
+  # with unmunch, which expands it into all its word forms
+  wngerman wfrench witalian wbrazilian wdutch wswedish wdanish wpolish wcatalan
+  hunspell-ru hunspell-es hunspell-tools
+  # sources of the thesauri in further languages (those whose words fit the thesaurus
+  # format's one byte per character)
+  mythes-de mythes-fr mythes-es mythes-it mythes-pt-br mythes-ca mythes-da mythes-sv
+  # other spell checkers, only for the side-by-side benchmarks (bench/*.sh), with the
+  # hunspell dictionaries of the shipped languages
   hunspell hunspell-en-us aspell aspell-en
+  hunspell-de-de hunspell-fr hunspell-it hunspell-pt-br hunspell-nl hunspell-sv hunspell-da
+  hunspell-pl hunspell-ca
 )
 
 missing=()

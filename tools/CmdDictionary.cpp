@@ -32,8 +32,16 @@ bool OpenDictionary(TMainDictionary& dictionary, const std::string& path, TToolS
   return true;
 }
 
+// A word ending in 's (or the typographic apostrophe's) after at least one letter.
+bool IsPossessive(const std::string& word) {
+  for (const std::string_view suffix : {std::string_view("'s"), std::string_view("\u2019s")})
+    if (word.size() > suffix.size() && word.ends_with(suffix)) return true;
+  return false;
+}
+
 int RunCompileDict(const std::vector<std::string>& args, TToolStreams& io) {
-  const TArguments a(args, {"-o", "--output", "--title", "--language", "--format"}, {"--no-possessives"});
+  const TArguments a(args, {"-o", "--output", "--title", "--language", "--format", "--encoding"},
+                     {"--no-possessives", "--fit"});
   if (auto stop = CheckArguments(a, kCompileDictCommand, io)) return *stop;
   const char* name = kCompileDictCommand.Name;
   auto output = a.Value("-o");
@@ -52,21 +60,34 @@ int RunCompileDict(const std::vector<std::string>& args, TToolStreams& io) {
   if (format == "4.1") options.MinorVersion = 1;
   else if (format == "4.0") options.MinorVersion = 0;
   else return ReportError(io, name, "--format takes 4.1 or 4.0");
+  options.FitToFormat = a.Flag("--fit");
+  const std::string encoding = a.Value("--encoding").value_or("UTF-8");
+  if (!TextToUtf8("", encoding)) return ReportError(io, name, "--encoding takes UTF-8 or ISO-8859-1");
 
-  std::vector<std::u16string> words;
+  std::vector<std::string> words;
   for (const auto& path : a.Positional()) {
     auto bytes = path == "-" ? std::optional<std::string>(ReadAll(io.In)) : ReadFileUtf8Path(path);
     if (!bytes) return ReportError(io, name, "cannot read " + path);
-    for (auto& w : ReadWordListUtf8(*bytes)) {
+    bytes = TextToUtf8(std::move(*bytes), encoding);
+    for (auto& w : ReadWordLines(*bytes)) {
       // English possessives are accepted by the engine itself.
-      if (a.Flag("--no-possessives") && w.size() > 2 && (w.ends_with(u"'s") || w.ends_with(u"\u2019s"))) continue;
+      if (a.Flag("--no-possessives") && IsPossessive(w)) continue;
       words.push_back(std::move(w));
     }
   }
-  auto result = CompileMainDictionary(words, options);
-  if (!result.Ok) return ReportError(io, name, result.Error);
+  auto result = CompileMainDictionaryUtf8(std::move(words), options);
+  if (!result.Ok) {
+    if (!options.FitToFormat && result.Error.find("too large") != std::string::npos)
+      result.Error += " (--fit keeps the shortest words that fit)";
+    return ReportError(io, name, result.Error);
+  }
   if (!platform::WriteFileReplacing(text::Utf8ToUtf16(*output), result.Bytes))
     return ReportError(io, name, "cannot write " + *output);
+  if (result.KeptLength > 0) {
+    io.Out << "kept " << result.WordCount << " of " << result.SourceWords << " words, those of up to "
+           << result.KeptLength << " characters: the whole list does not fit in a dictionary file\n";
+    io.Out.flush();
+  }
   return kExitOk;
 }
 
@@ -126,11 +147,14 @@ int RunInfo(const std::vector<std::string>& args, TToolStreams& io) {
 const TCommand kCompileDictCommand{
     "compile-dict", "compile a word list into a main dictionary (.oxm)",
     "usage: lexoro compile-dict -o OUT.oxm [--title TEXT] [--language ID] [--format 4.1|4.0]\n"
-    "                           [--no-possessives] WORDLIST...\n"
-    "Word lists are UTF-8 text, one word per line ('-' reads standard input); blank lines are\n"
-    "ignored and duplicates merged. --format 4.1 (the default) stores UTF-8, 4.0 the ANSI code\n"
-    "page. --no-possessives leaves out words ending in 's. The output file is written whole or\n"
-    "not at all.\n",
+    "                           [--encoding UTF-8|ISO-8859-1] [--no-possessives] [--fit]\n"
+    "                           WORDLIST...\n"
+    "Word lists are text in the --encoding given (UTF-8 by default), one word per line ('-'\n"
+    "reads standard input); blank lines are ignored and duplicates merged. --format 4.1 (the\n"
+    "default) stores UTF-8, 4.0 the ANSI code page. --no-possessives leaves out words ending in\n"
+    "'s. A list larger than a dictionary file can hold is refused; with --fit the words of up\n"
+    "to K characters are kept instead, for the largest K that fits, and a line says so. The\n"
+    "output file is written whole or not at all.\n",
     RunCompileDict};
 
 const TCommand kLookupCommand{

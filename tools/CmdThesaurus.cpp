@@ -14,7 +14,7 @@ namespace lexoro::tools {
 namespace {
 
 int RunCompileThesaurus(const std::vector<std::string>& args, TToolStreams& io) {
-  const TArguments a(args, {"-o", "--output", "--name", "--rank"}, {"--stats"});
+  const TArguments a(args, {"-o", "--output", "--name", "--rank", "--kinds"}, {"--stats", "--rank-by-use", "--single-words"});
   if (auto stop = CheckArguments(a, kCompileThesaurusCommand, io)) return *stop;
   const char* name = kCompileThesaurusCommand.Name;
   auto output = a.Value("-o");
@@ -29,6 +29,19 @@ int RunCompileThesaurus(const std::vector<std::string>& args, TToolStreams& io) 
     if (!bytes) return ReportError(io, name, "cannot read " + path);
     options.RankLists.push_back(ReadWordListUtf8(*bytes));
   }
+  if (auto kinds = a.Value("--kinds")) {
+    std::size_t k = 0;
+    for (std::size_t start = 0;; ++k) {
+      const auto comma = kinds->find(',', start);
+      if (k < options.KindNames.size())
+        options.KindNames[k] = text::Utf8ToUtf16(kinds->substr(start, comma == std::string::npos ? comma : comma - start));
+      if (comma == std::string::npos) break;
+      start = comma + 1;
+    }
+    if (k + 1 != options.KindNames.size()) return ReportError(io, name, "--kinds takes five names separated by commas");
+  }
+  if (a.Flag("--rank-by-use") && !options.RankLists.empty())
+    return ReportError(io, name, "--rank-by-use and --rank do not go together");
   std::vector<TThesaurusSourceEntry> entries;
   for (const auto& path : a.Positional()) {
     auto bytes = path == "-" ? std::optional<std::string>(ReadAll(io.In)) : ReadFileUtf8Path(path);
@@ -36,6 +49,8 @@ int RunCompileThesaurus(const std::vector<std::string>& args, TToolStreams& io) 
     std::string error;
     if (!ParseMyThes(*bytes, entries, error)) return ReportError(io, name, path + ": " + error);
   }
+  if (a.Flag("--rank-by-use")) options.RankLists = RankListsByUse(entries);
+  options.SingleWords = a.Flag("--single-words");
   const auto result = CompileThesaurus(entries, options);
   if (!result.Ok) return ReportError(io, name, result.Error);
   if (!platform::WriteFileReplacing(text::Utf8ToUtf16(*output), result.Bytes))
@@ -91,14 +106,20 @@ int RunThesaurus(const std::vector<std::string>& args, TToolStreams& io) {
 
 const TCommand kCompileThesaurusCommand{
     "compile-thesaurus", "compile thesaurus sources (MyThes text) into a thesaurus file (.oxt)",
-    "usage: lexoro compile-thesaurus -o OUT.oxt [--name TEXT] [--rank WORDLIST]... [--stats]\n"
-    "                                SOURCE...\n"
+    "usage: lexoro compile-thesaurus -o OUT.oxt [--name TEXT] [--kinds K0,K1,K2,K3,K4]\n"
+    "                                [--rank WORDLIST]... [--rank-by-use] [--single-words]\n"
+    "                                [--stats] SOURCE...\n"
     "Sources are MyThes data files (first line the encoding, then WORD|COUNT and COUNT lines\n"
     "(part of speech)|term|term...; '-' reads standard input). --name is shown in the dialog's\n"
     "caption (ISO 8859-1 characters). Without --rank every entry must fit in the format's\n"
     "65,536 nodes and 13,107 meanings, or nothing is written. Each --rank names a UTF-8 word\n"
     "list, commonest first; then only the entries whose word is listed are taken, the main\n"
-    "meanings of the commonest words first, as many as fit. --stats prints what was kept.\n"
+    "meanings of the commonest words first, as many as fit. --rank-by-use ranks the words\n"
+    "by the number of meanings the sources give them instead, for sources without word lists.\n"
+    "--single-words leaves out terms of more than one word, so that more words fit.\n"
+    "--kinds names the kinds of meaning shown in the dialog: without a part of speech, noun,\n"
+    "verb, adjective, adverb (default: headword,noun,verb,adjective,adverb). --stats prints\n"
+    "what was kept.\n"
     "The output file is written whole or not at all.\n",
     RunCompileThesaurus};
 

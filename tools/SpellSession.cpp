@@ -4,6 +4,7 @@
 #include "lexoro/parsing/ox3StringParser.h"
 #include "lexoro/platform/ox3Platform.h"
 #include "lexoro/platform/ox3Text.h"
+#include "tools/DictionaryNames.h"
 
 namespace lexoro::tools {
 
@@ -30,7 +31,9 @@ std::u16string DictionaryEntry(const std::string& Argument) {
 const char kSpellSessionUsage[] =
     "  --dict-dir DIR      a dictionary folder (repeatable; default: the program's folder and its\n"
     "                      data subfolder)\n"
-    "  --main FILE         a main dictionary (repeatable; default: American.oxm)\n"
+    "  --main DICT         a main dictionary (repeatable; default: American.oxm): a file, or a\n"
+    "                      dictionary of the folders by name (german), locale (de_DE, de) or\n"
+    "                      language (deutsch)\n"
     "  --custom FILE       a custom dictionary (repeatable; default: Autocorrect.oxu)\n"
     "  --personal FILE     the custom dictionary that receives added words (default: none, or\n"
     "                      what the configuration file names)\n"
@@ -69,7 +72,13 @@ TSpellSessionResult CreateSpellSession(const TArguments& Arguments) {
   const auto mains = Arguments.Values("--main");
   if (!mains.empty()) {
     TStringList list;
-    for (const auto& m : mains) list.Add(DictionaryEntry(m));
+    for (const auto& m : mains) {
+      std::u16string entry = DictionaryEntry(m);
+      // Not a file here: a dictionary of the folders by name, locale or language.
+      if (!HasSeparator(entry))
+        if (auto found = FindMainDictionary(entry, folders.Items())) entry = *found;
+      list.Add(entry);
+    }
     spell->SetConfigDefaultMain(list);
   }
   const auto customs = Arguments.Values("--custom");

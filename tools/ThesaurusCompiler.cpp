@@ -4,7 +4,6 @@
 #include <array>
 #include <cctype>
 #include <limits>
-#include <set>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -13,6 +12,7 @@
 #include "lexoro/platform/ox3Platform.h"
 #include "lexoro/platform/ox3Text.h"
 #include "lexoro/thesaurus/ox3ThesaurusFile.h"
+#include "tools/ToolCommon.h"
 
 namespace lexoro::tools {
 
@@ -28,8 +28,6 @@ static_assert(sizeof(kThesaurusBanner) <= kThesaurusHeaderSize);
 // the commonest words comes with the first meanings of words three lists further on.
 constexpr std::size_t kSensePositionWeight = 3;
 
-constexpr std::array<const char*, kThesaurusKindCount> kKindNames = {"headword", "noun", "verb", "adjective",
-                                                                     "adverb"};
 
 // ---- Source -----------------------------------------------------------------------------
 
@@ -49,36 +47,75 @@ std::vector<std::string_view> SplitBars(std::string_view line) {
   }
 }
 
-int ListOfPartOfSpeech(std::string_view pos) {
+// The kind a part-of-speech label names: 1 noun, 2 verb, 3 adjective, 4 adverb, 0 none or
+// unknown. Labels come in the sources' own languages and abbreviations; the first word of a
+// label such as "(Adjectif Nom)" decides.
+int KindOfPartOfSpeech(std::string_view pos) {
   if (pos.size() >= 2 && pos.front() == '(' && pos.back() == ')') pos = pos.substr(1, pos.size() - 2);
-  if (pos == "noun" || pos == "n") return 1;
-  if (pos == "verb" || pos == "v") return 2;
-  if (pos == "adj" || pos == "adjective" || pos == "a" || pos == "s") return 3;
-  if (pos == "adv" || pos == "adverb" || pos == "r") return 4;
-  return 1;
+  pos = pos.substr(0, pos.find(' '));
+  std::string label;
+  for (char c : pos) label.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+  static const std::array<std::pair<int, std::array<std::string_view, 12>>, 4> kLabels = {{
+      {1, {"noun", "n", "nom", "s.m.", "s.f.", "s.m.f.", "s.m.inv.", "s.f.inv.", "m.", "f.", "sustantivo", "substantivo"}},
+      {2, {"verb", "v", "verbe", "v.", "v.tr.", "v.intr.", "v.rifl.", "tr.", "intr.", "prnl.", "verbo", ""}},
+      {3, {"adj", "adjective", "a", "s", "adjectif", "agg.", "adj.", "adjetivo", "aggettivo", "", "", ""}},
+      {4, {"adv", "adverb", "r", "adverbe", "avv.", "adv.", "adverbio", "avverbio", "", "", "", ""}},
+  }};
+  if (label.empty()) return 0;
+  for (const auto& [kind, names] : kLabels)
+    if (std::find(names.begin(), names.end(), label) != names.end()) return kind;
+  return 0;
 }
 
-TThesaurusTerm ReadTerm(std::string_view field, bool latin1) {
-  static constexpr std::array<std::pair<std::string_view, TTermMark>, 4> marks = {{
-      {" (similar term)", TTermMark::tmSimilar},
-      {" (related term)", TTermMark::tmRelated},
-      {" (generic term)", TTermMark::tmGeneric},
-      {" (antonym)", TTermMark::tmAntonym},
+// What a bracketed label beside a term says of it: a relation, or only usage (colloquial,
+// figurative, a region), which is dropped with the brackets.
+std::optional<TTermMark> MarkOfLabel(std::string_view label) {
+  std::string lower;
+  for (char c : label) lower.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+  static const std::array<std::pair<std::string_view, TTermMark>, 11> kMarks = {{
+      {"similar term", TTermMark::tmSimilar},
+      {"related term", TTermMark::tmRelated},
+      {"underbegreb", TTermMark::tmRelated},
+      {"unterbegriff", TTermMark::tmRelated},
+      {"generic term", TTermMark::tmGeneric},
+      {"oberbegriff", TTermMark::tmGeneric},
+      {"overbegreb", TTermMark::tmGeneric},
+      {"antonym", TTermMark::tmAntonym},
+      {"ant\xC3\xB3nimo", TTermMark::tmAntonym},  // Spanish
+      {"ant\xC3\xB2nim", TTermMark::tmAntonym},   // Catalan
+      {"antonimo", TTermMark::tmAntonym},
   }};
+  for (const auto& [name, mark] : kMarks)
+    if (lower == name) return mark;
+  return std::nullopt;
+}
+
+TThesaurusTerm ReadTerm(std::string_view field) {
   TThesaurusTerm term;
   field = TrimSpaces(field);
-  for (const auto& [suffix, mark] : marks) {
-    if (field.size() > suffix.size() && field.ends_with(suffix)) {
-      field = TrimSpaces(field.substr(0, field.size() - suffix.size()));
-      term.Mark = mark;
-      break;
+  // Labels in brackets at either end: "(sich) freuen", "Gartenzaun (ugs.)", "[gos] llebrer".
+  for (bool changed = true; changed && !field.empty();) {
+    changed = false;
+    const char close = field.back();
+    if (close == ')' || close == ']') {
+      const auto open = field.rfind(close == ')' ? '(' : '[');
+      if (open != std::string_view::npos) {
+        if (auto mark = MarkOfLabel(field.substr(open + 1, field.size() - open - 2))) term.Mark = *mark;
+        field = TrimSpaces(field.substr(0, open));
+        changed = true;
+        continue;
+      }
+    }
+    const char start = field.front();
+    if (start == '(' || start == '[') {
+      const auto end = field.find(start == '(' ? ')' : ']');
+      if (end != std::string_view::npos && end + 1 < field.size()) {
+        field = TrimSpaces(field.substr(end + 1));
+        changed = true;
+      }
     }
   }
-  if (latin1) {
-    for (unsigned char c : field) term.Text += static_cast<char16_t>(c);
-  } else {
-    term.Text = text::Utf8ToUtf16(field);
-  }
+  term.Text = text::Utf8ToUtf16(field);
   return term;
 }
 
@@ -182,19 +219,16 @@ bool ParseMyThes(const std::string& Bytes, std::vector<TThesaurusSourceEntry>& E
     Error = "empty source: the first line must name the encoding";
     return false;
   }
-  std::string encoding(TrimSpaces(line));
-  std::transform(encoding.begin(), encoding.end(), encoding.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  bool latin1 = false;
-  if (encoding == "ISO8859-1" || encoding == "ISO-8859-1" || encoding == "LATIN1") latin1 = true;
-  else if (encoding != "UTF-8" && encoding != "UTF8")
-    return Error = "line 1: unsupported encoding \"" + encoding + "\" (UTF-8 or ISO8859-1)", false;
+  const std::string encoding(TrimSpaces(line));
+  auto utf8 = TextToUtf8(std::string(rest), encoding);
+  if (!utf8) return Error = "line 1: unsupported encoding \"" + encoding + "\" (UTF-8 or ISO8859-1)", false;
+  rest = *utf8;
 
   while (nextLine(line)) {
     if (TrimSpaces(line).empty()) continue;
     const auto bar = line.rfind('|');
     std::size_t count = 0;
-    bool ok = bar != std::string_view::npos && bar > 0 && bar + 1 < line.size();
+    bool ok = bar != std::string_view::npos && bar + 1 < line.size();
     if (ok) {
       const auto digits = TrimSpaces(line.substr(bar + 1));
       ok = !digits.empty() && digits.size() <= 6 &&
@@ -203,7 +237,7 @@ bool ParseMyThes(const std::string& Bytes, std::vector<TThesaurusSourceEntry>& E
     }
     if (!ok) return Error = "line " + std::to_string(lineNumber) + ": expected WORD|COUNT", false;
     TThesaurusSourceEntry entry;
-    entry.Word = ReadTerm(line.substr(0, bar), latin1).Text;
+    entry.Word = ReadTerm(line.substr(0, bar)).Text;
     for (std::size_t i = 0; i < count; ++i) {
       if (!nextLine(line))
         return Error = "line " + std::to_string(lineNumber) + ": the source ends inside the entry \"" +
@@ -211,16 +245,45 @@ bool ParseMyThes(const std::string& Bytes, std::vector<TThesaurusSourceEntry>& E
                false;
       const auto fields = SplitBars(line);
       TThesaurusSense sense;
-      sense.List = ListOfPartOfSpeech(TrimSpaces(fields[0]));
+      sense.Kind = KindOfPartOfSpeech(TrimSpaces(fields[0]));
       for (std::size_t f = 1; f < fields.size(); ++f) {
-        auto term = ReadTerm(fields[f], latin1);
+        auto term = ReadTerm(fields[f]);
         if (!term.Text.empty()) sense.Terms.push_back(std::move(term));
       }
       entry.Senses.push_back(std::move(sense));
     }
-    Entries.push_back(std::move(entry));
+    // An entry without a word (some sources open with one) has nothing to look up.
+    if (!entry.Word.empty()) Entries.push_back(std::move(entry));
   }
   return true;
+}
+
+std::vector<std::vector<std::u16string>> RankListsByUse(const std::vector<TThesaurusSourceEntry>& Entries) {
+  // Lower-case word -> the number of sense lines that name it; the first spelling met is kept.
+  std::unordered_map<std::u16string, std::pair<std::u16string, std::size_t>> uses;
+  for (const auto& entry : Entries) {
+    for (const auto& sense : entry.Senses) {
+      std::unordered_set<std::u16string> named{platform::LowerCase(entry.Word)};
+      uses.try_emplace(platform::LowerCase(entry.Word), entry.Word, 0);
+      for (const auto& term : sense.Terms) {
+        if (term.Mark == TTermMark::tmAntonym) continue;
+        const auto lower = platform::LowerCase(term.Text);
+        uses.try_emplace(lower, term.Text, 0);
+        named.insert(lower);
+      }
+      for (const auto& lower : named) ++uses[lower].second;
+    }
+  }
+  // List r holds the words named 2^(k-r) times or more (and not in an earlier list).
+  constexpr std::size_t kLists = 10;
+  std::vector<std::vector<std::u16string>> lists(kLists);
+  for (const auto& [lower, use] : uses) {
+    std::size_t r = kLists - 1;
+    while (r > 0 && use.second >= (std::size_t{1} << (kLists - r))) --r;
+    lists[r].push_back(use.first);
+  }
+  for (auto& list : lists) std::sort(list.begin(), list.end());
+  return lists;
 }
 
 TThesaurusCompileResult CompileThesaurus(const std::vector<TThesaurusSourceEntry>& Entries,
@@ -229,8 +292,12 @@ TThesaurusCompileResult CompileThesaurus(const std::vector<TThesaurusSourceEntry
   const std::uint32_t maxNodes = std::min(Options.MaxNodes, kThesaurusMaxNodes);
   const std::uint32_t maxContexts = std::min(Options.MaxContexts, kThesaurusMaxReachableContexts);
   const bool ranked = !Options.RankLists.empty();
-  if (Options.Name.size() > 255 || !std::all_of(Options.Name.begin(), Options.Name.end(), [](char16_t c) { return c <= 0xFF; }))
-    return Fail("the thesaurus name must be at most 255 characters of ISO 8859-1");
+  auto latin1 = [](const std::u16string& name) {
+    return name.size() <= 255 && std::all_of(name.begin(), name.end(), [](char16_t c) { return c <= 0xFF; });
+  };
+  if (!latin1(Options.Name)) return Fail("the thesaurus name must be at most 255 characters of ISO 8859-1");
+  if (!std::all_of(Options.KindNames.begin(), Options.KindNames.end(), latin1))
+    return Fail("kind names must be at most 255 characters of ISO 8859-1");
 
   // Rank of a word: the index of the first list that holds it, in lower case.
   std::unordered_map<std::u16string, std::size_t> ranks;
@@ -263,23 +330,44 @@ TThesaurusCompileResult CompileThesaurus(const std::vector<TThesaurusSourceEntry
   std::unordered_set<std::string> meanings;  // merge keys of the contexts taken
   std::unordered_set<std::u16string> unstorable;
   auto storable = [&](const std::u16string& word) {
+    if (Options.SingleWords && word.find(u' ') != std::u16string::npos) return false;
     if (Storable(word)) return true;
     unstorable.insert(word);
     return false;
   };
   // Nodes that adding these words would create.
-  auto newNodes = [&](const std::vector<std::u16string>& list) {
-    std::set<std::u16string> prefixes;
-    for (const auto& word : list)
-      for (std::size_t n = trie.Existing(word) + 1; n <= word.size(); ++n) prefixes.insert(word.substr(0, n));
-    return prefixes.size();
+  // In byte order, a new prefix is counted at the first word that has it: the words before
+  // that share it are exactly those sharing as many characters with the previous word.
+  auto newNodes = [&](std::vector<std::u16string> list) {
+    std::sort(list.begin(), list.end());
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      std::size_t shared = trie.Existing(list[i]);
+      if (i > 0) {
+        const auto& a = list[i - 1];
+        const auto& b = list[i];
+        const auto lcp = static_cast<std::size_t>(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
+        shared = std::max(shared, lcp);
+      }
+      count += list[i].size() - shared;
+    }
+    return count;
   };
 
   for (std::size_t c = 0; c < candidates.size(); ++c) {
     const auto& entry = Entries[candidates[c].Entry];
     const auto& sense = entry.Senses[candidates[c].Sense];
     if (!storable(entry.Word)) continue;
+    // The entry word leads; a term that is the same word in its proper case takes its place
+    // (sources list entries in lower case).
     std::vector<std::u16string> synonyms{entry.Word};
+    const std::u16string lowerEntry = platform::LowerCase(entry.Word);
+    for (const auto& term : sense.Terms) {
+      if (term.Mark == TTermMark::tmSynonym && storable(term.Text) && platform::LowerCase(term.Text) == lowerEntry) {
+        synonyms[0] = term.Text;
+        break;
+      }
+    }
     std::vector<std::u16string> related;
     for (const auto& term : sense.Terms) {
       if (term.Mark == TTermMark::tmAntonym || !storable(term.Text)) continue;
@@ -289,7 +377,7 @@ TThesaurusCompileResult CompileThesaurus(const std::vector<TThesaurusSourceEntry
         list.push_back(term.Text);
     }
     // The same meaning under another of its synonyms merges with the context taken before.
-    std::string key = std::to_string(sense.List);
+    std::string key = std::to_string(sense.Kind);
     for (auto* part : {&synonyms, &related}) {
       auto sorted = *part;
       std::sort(sorted.begin(), sorted.end());
@@ -326,13 +414,13 @@ TThesaurusCompileResult CompileThesaurus(const std::vector<TThesaurusSourceEntry
 
     meanings.insert(std::move(key));
     const auto index = static_cast<std::uint16_t>(contexts.size());
-    const auto reference = static_cast<std::uint16_t>(index * kThesaurusKindCount + sense.List);
+    const auto reference = static_cast<std::uint16_t>(index * kThesaurusKindCount + sense.Kind);
     for (std::size_t i = 0; i < kept.size(); ++i) {
       auto [it, isNew] = words.try_emplace(kept[i]);
       if (isNew) it->second.End = trie.Insert(kept[i]);
       (i < synonyms.size() ? it->second.SynonymReferences : it->second.RelatedReferences).push_back(reference);
     }
-    contexts.push_back({synonyms.size() > 1 ? synonyms[1] : synonyms[0], sense.List, std::move(kept),
+    contexts.push_back({synonyms.size() > 1 ? synonyms[1] : synonyms[0], std::max(sense.Kind, 1), std::move(kept),
                         synonyms.size()});
   }
   result.TermsUnstorable = static_cast<std::uint32_t>(unstorable.size());
@@ -416,7 +504,7 @@ TThesaurusCompileResult CompileThesaurus(const std::vector<TThesaurusSourceEntry
   }
   TThesaurusImage image;
   image.Name = Options.Name;  // checked above
-  for (std::size_t kind = 0; kind < kThesaurusKindCount; ++kind) image.KindNames[kind] = text::U16(kKindNames[kind]);
+  image.KindNames = Options.KindNames;  // checked above
   image.Nodes = nodeTable.Take();
   image.Links = links.Take();
   image.Contexts = contextTable.Take();
@@ -429,10 +517,12 @@ TThesaurusCompileResult CompileThesaurus(const std::vector<TThesaurusSourceEntry
   result.Nodes = nodeCount;
   result.Contexts = static_cast<std::uint32_t>(contexts.size());
   result.Words = static_cast<std::uint32_t>(words.size());
-  for (const auto& entry : Entries) {
-    const auto it = words.find(entry.Word);
-    if (it != words.end() && !it->second.SynonymReferences.empty()) ++result.Headwords;
-  }
+  // An entry counts when its word, in any case, is a synonym in a meaning kept.
+  std::unordered_set<std::u16string> synonymWords;
+  for (const auto& [word, info] : words)
+    if (!info.SynonymReferences.empty()) synonymWords.insert(platform::LowerCase(word));
+  for (const auto& entry : Entries)
+    if (synonymWords.contains(platform::LowerCase(entry.Word))) ++result.Headwords;
   return result;
 }
 

@@ -2,8 +2,14 @@
 // layout that TThesaurusFile reads (see thesaurus/ox3ThesaurusFile.h for the byte layout).
 //
 // Source format. The first line names the encoding (UTF-8 or ISO8859-1). Then entries: a line
-// "word|count" followed by count sense lines "(part of speech)|term|term...". A term may end
-// in a marker: "(similar term)", "(related term)", "(generic term)" or "(antonym)".
+// "word|count" followed by count sense lines "(part of speech)|term|term...". Parts of speech
+// are read in the sources' languages ("(noun)", "(Verbe)", "(agg.)", "(s.f.)", "(tr.)"...); a
+// line without one ("-", or nothing) gives kind 0. Terms carry labels in brackets at either
+// end; those naming a relation mark the term: "(similar term)", "(related term)" and the
+// narrower terms "(underbegreb)", "(Unterbegriff)" as related; "(generic term)",
+// "(Oberbegriff)", "(overbegreb)" as generic; "(antonym)" and its Spanish, Catalan and Italian
+// names as antonyms. Other labels ("(ugs.)", "(fig.)", "(sich)", "[gos]") only say how a word
+// is used and are dropped. An entry without a word is skipped.
 //
 // Mapping.
 // - A context is one meaning: one sense line of an entry, i.e. the entry word together with
@@ -11,20 +17,21 @@
 //   synonyms (the source repeats every sense under every member) becomes one context: senses
 //   with the same part of speech, the same set of synonyms and the same marked terms are
 //   merged.
-// - The part of speech chooses the list: (noun) list 1, (verb) list 2, (adj) list 3, (adv)
-//   list 4; a sense without one of these goes to list 1. A context fills only the list of its
-//   part of speech: first the entry word, then the synonyms, then the similar, related and
-//   generic terms in source order (markers removed). Antonyms are left out: a word offered as
-//   a replacement must not mean the opposite.
+// - The part of speech chooses the list: noun list 1, verb list 2, adjective list 3, adverb
+//   list 4; a sense without one goes to list 1 with kind 0. A context fills only that list:
+//   first the entry word (in the case a synonym gives it, when one differs from the entry in
+//   case only), then the synonyms, then the similar, related and generic terms in source order
+//   (labels removed). Antonyms are left out: a word offered as a replacement must not mean
+//   the opposite.
 // - The context's headword labels the meaning in the dialog's list of contexts: the first
 //   synonym of the sense line, or the entry word itself when the line has none. So "run"
 //   shows meanings such as "tally", "test", "footrace", "scat" and "operate".
-// - Every word of a context's list refers to it with the kind of that list (1-4), so looking
-//   a word up lists every meaning it stands in, and for each the list that holds it; kind 0
-//   ("headword") is named but not referred to by this compiler. A word's references come in
-//   two groups: first the meanings it is a synonym in, then those it is only a related term
-//   of, each group in context order; at most 255 are kept.
-// - Kind names: 0 "headword", 1 "noun", 2 "verb", 3 "adjective", 4 "adverb".
+// - Every word of a context's list refers to it with the context's kind (0-4), so looking a
+//   word up lists every meaning it stands in. A word's references come in two groups: first
+//   the meanings it is a synonym in, then those it is only a related term of, each group in
+//   context order; at most 255 are kept.
+// - Kind names are given with the options; by default 0 "headword", 1 "noun", 2 "verb",
+//   3 "adjective", 4 "adverb".
 // - Words are stored one character per byte, so terms with characters above U+00FF (or a
 //   zero character, or longer than kThesaurusMaxWordLength) are left out.
 //
@@ -40,6 +47,7 @@
 // contexts are used up.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -54,7 +62,7 @@ struct TThesaurusTerm {
 };
 
 struct TThesaurusSense {
-  int List = 1;  // 1 noun, 2 verb, 3 adjective, 4 adverb
+  int Kind = 0;  // 1 noun, 2 verb, 3 adjective, 4 adverb; 0 when the source names none
   std::vector<TThesaurusTerm> Terms;
 };
 
@@ -69,6 +77,12 @@ struct TThesaurusSourceEntry {
 
 struct TThesaurusCompileOptions {
   std::u16string Name;  // ISO 8859-1 characters, at most 255
+  // Names of kinds 0-4 in the dialog (the same limits); kind 0 is the meanings whose part of
+  // speech the source does not give.
+  std::array<std::u16string, 5> KindNames{u"headword", u"noun", u"verb", u"adjective", u"adverb"};
+  // Leave out terms of more than one word: where the format's nodes run out, the words that
+  // can be looked up are worth more than the phrases.
+  bool SingleWords = false;
   // Word lists in order of commonness (the first the commonest); empty: take every entry.
   std::vector<std::vector<std::u16string>> RankLists;
   // The format's limits; tests lower them.
@@ -88,6 +102,11 @@ struct TThesaurusCompileResult {
   std::uint32_t TermsUnstorable = 0;    // terms left out for their characters or length
   std::uint32_t ReferencesDropped = 0;  // references beyond 255 for one word
 };
+
+// Rank lists for a source that comes without any: the words named in the most sense lines
+// first, in ten lists by powers of two (512 or more, 256 or more, ... 1). Common words stand
+// in many meanings, and each meaning is listed under all of its words.
+[[nodiscard]] std::vector<std::vector<std::u16string>> RankListsByUse(const std::vector<TThesaurusSourceEntry>& Entries);
 
 [[nodiscard]] TThesaurusCompileResult CompileThesaurus(const std::vector<TThesaurusSourceEntry>& Entries,
                                                        const TThesaurusCompileOptions& Options);

@@ -1,5 +1,6 @@
 #include "tools/ToolCommon.h"
 
+#include <cctype>
 #include <charconv>
 #include <istream>
 #include <iterator>
@@ -83,6 +84,25 @@ std::optional<std::string> ReadFileUtf8Path(const std::string& Path) {
   auto bytes = platform::ReadWholeFile(text::Utf8ToUtf16(Path));
   if (!bytes) return std::nullopt;
   return std::string(bytes->begin(), bytes->end());
+}
+
+std::optional<std::string> TextToUtf8(std::string Bytes, const std::string& Encoding) {
+  std::string name;
+  for (char c : Encoding)
+    if (c != '-' && c != '_') name.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+  if (name == "UTF8") return Bytes;
+  if (name != "ISO88591" && name != "LATIN1") return std::nullopt;
+  std::string out;
+  out.reserve(Bytes.size() + Bytes.size() / 8);
+  for (unsigned char c : Bytes) {
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else {
+      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
 }
 
 std::string ReadAll(std::istream& In) {

@@ -62,6 +62,11 @@ class TArguments {
 
 // Reads a whole file given by a UTF-8 path.
 [[nodiscard]] std::optional<std::string> ReadFileUtf8Path(const std::string& Path);
+// Text in one of the encodings word lists and thesaurus sources come in, converted to UTF-8:
+// "UTF-8" (returned as it is) or "ISO-8859-1" (Latin-1). Names are compared without case,
+// hyphens or underscores ("utf8", "ISO8859-1" and "latin1" do too). No value for an unknown
+// encoding.
+[[nodiscard]] std::optional<std::string> TextToUtf8(std::string Bytes, const std::string& Encoding);
 // Reads all of a stream.
 [[nodiscard]] std::string ReadAll(std::istream& In);
 // Splits text into lines (LF or CR LF), keeping empty lines; no final empty line.

@@ -102,6 +102,25 @@ TEST(SpellPossessiveTest, OnlyEnglishDictionariesGivePossessives) {
   EXPECT_TRUE(spell->WordAcceptable(u"Haus"));
 }
 
+TEST(SpellLanguageTest, SuggestionsOutsideACheckUseTheDictionarysLetters) {
+  // No check has run (as for a live context menu): the Russian letters are tried all the same,
+  // and the French word reader splits elisions.
+  test::TScratchDir dir;
+  test::WriteMainDictionary(dir.WPath("Russian.oxm"), {u"\u0434\u043e\u043c"}, 1049);  // дом
+  auto spell = test::MakeSpell(U16(dir.Root()), TStringList{u"Russian.oxm"}, TStringList{}, u"");
+  spell->SetPhoneticSuggestions(false);
+  TStringList list;
+  spell->GetSuggestions(u"\u0434\u0430\u043c", list);  // дам
+  EXPECT_EQ(test::Items(list), (std::vector<std::string>{"\xD0\xB4\xD0\xBE\xD0\xBC"}));
+
+  test::WriteMainDictionary(dir.WPath("French.oxm"), {u"l", u"homme"}, 1036);
+  auto french = test::MakeSpell(U16(dir.Root()), TStringList{u"French.oxm"}, TStringList{}, u"");
+  french->Config().EnsureLoaded();
+  auto* engine = dynamic_cast<TMainParsingEngine*>(&french->ParsingEngine());
+  ASSERT_NE(engine, nullptr);
+  EXPECT_TRUE(engine->ElisionMode());
+}
+
 TEST_F(SpellWordsTest, AutoCorrectionsComeInTheirOrder) {
   std::u16string replacement;
   EXPECT_TRUE(Spell().GetAutoCorrection(u"wrod", replacement));  // active custom dictionary

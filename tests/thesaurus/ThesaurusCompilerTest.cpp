@@ -149,7 +149,7 @@ TEST(MyThesSource, ParsesEncodingsAndReportsBadLines) {
   ASSERT_TRUE(tools::ParseMyThes("ISO8859-1\ncaf\xE9|1\n(noun)|bistro\n", entries, error));
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(entries[0].Word, u"caf\u00e9");
-  EXPECT_EQ(entries[0].Senses[0].List, 1);
+  EXPECT_EQ(entries[0].Senses[0].Kind, 1);
 
   const std::pair<const char*, const char*> bad[] = {
       {"", "encoding"},
@@ -164,6 +164,66 @@ TEST(MyThesSource, ParsesEncodingsAndReportsBadLines) {
     EXPECT_FALSE(tools::ParseMyThes(source, entries, error)) << source;
     EXPECT_NE(error.find(message), std::string::npos) << error;
   }
+}
+
+// Sources in other languages: their part-of-speech names and labels, none at all, an entry
+// without a word.
+TEST_F(ThesaurusCompilerTest, SourcesInOtherLanguages) {
+  const std::string source =
+      "UTF-8\n"
+      "|1\n"
+      "-|(...)|im Jahre (...)\n"
+      "haus|2\n"
+      "-|Haus|Geb\xC3\xA4ude|Bau (Oberbegriff)|Bude (ugs.)|(sich) behausen|[gos] Hundeh\xC3\xBCtte\n"
+      "(Verbe)|habiter|loger (Antonym)\n"
+      "rapido|1\n"
+      "(agg.)|veloce|lento (antonimo)|svelto (fig.)\n";
+  tools::TThesaurusCompileOptions options;
+  options.KindNames = {u"", u"nom", u"verbe", u"adjectif", u"adverbe"};
+  ASSERT_TRUE(Compile(options, source)) << Result.Error;
+  EXPECT_EQ(Result.Headwords, 2u);  // the entry without a word is skipped, not refused
+
+  ASSERT_TRUE(Thesaurus.Lookup(u"Haus"));
+  ASSERT_EQ(Thesaurus.Contexts().size(), 1u);
+  const auto& building = Thesaurus.Contexts()[0];
+  EXPECT_EQ(building.Kind, 0);  // no part of speech: kind 0, unnamed, words in list 1
+  EXPECT_EQ(building.KindName, u"");
+  // The entry takes the case its synonym gives; usage labels go, the generic term follows.
+  EXPECT_EQ(building.Lists[0], (Words{u"Haus", u"Geb\u00e4ude", u"Bude", u"behausen", u"Hundeh\u00fctte", u"Bau"}));
+  // Without a synonym of the same spelling the entry keeps its own case.
+  ASSERT_TRUE(Thesaurus.Lookup(u"haus"));
+  ASSERT_EQ(Thesaurus.Contexts().size(), 1u);
+  EXPECT_EQ(Thesaurus.Contexts()[0].KindName, u"verbe");
+  EXPECT_EQ(Thesaurus.Contexts()[0].Lists[1], (Words{u"haus", u"habiter"}));  // no antonym
+  EXPECT_FALSE(Thesaurus.Lookup(u"loger"));
+  ASSERT_TRUE(Thesaurus.Lookup(u"rapido"));
+  EXPECT_EQ(Thesaurus.Contexts()[0].KindName, u"adjectif");
+  EXPECT_EQ(Thesaurus.Contexts()[0].Lists[2], (Words{u"rapido", u"veloce", u"svelto"}));
+  EXPECT_FALSE(Thesaurus.Lookup(u"lento"));
+
+  options.SingleWords = true;
+  ASSERT_TRUE(Compile(options, source)) << Result.Error;
+  EXPECT_FALSE(Thesaurus.Lookup(u"im Jahre"));
+  EXPECT_TRUE(Thesaurus.Lookup(u"Bude"));
+}
+
+TEST(ThesaurusRanking, WordsNamedInMoreMeaningsRankFirst) {
+  const auto entries = Parse(
+      "UTF-8\n"
+      "big|3\n(adj)|large|great\n(adj)|large|huge\n(adj)|grown|large\n"
+      "large|1\n(adj)|big|small (antonym)\n"
+      "small|1\n(adj)|little\n");
+  const auto lists = tools::RankListsByUse(entries);
+  auto rank = [&](const std::u16string& word) {
+    for (std::size_t r = 0; r < lists.size(); ++r)
+      if (std::find(lists[r].begin(), lists[r].end(), word) != lists[r].end()) return r;
+    return lists.size();
+  };
+  // large: 4 lines, big: 4, small: 1 (antonyms do not count), little: 1.
+  EXPECT_LT(rank(u"large"), rank(u"small"));
+  EXPECT_EQ(rank(u"large"), rank(u"big"));
+  EXPECT_EQ(rank(u"small"), rank(u"little"));
+  EXPECT_LT(rank(u"little"), lists.size());
 }
 
 TEST(ThesaurusCommands, CompileAndLookUp) {

@@ -65,6 +65,32 @@ TEST_F(DictionaryTool, RefusesWhatTheFormatCannotHoldAndLeavesNoFile) {
   EXPECT_EQ(Tool({"lookup", dir.Path("out.oxm"), std::string(512, 'y')}).Out, std::string(512, 'y') + "\t1\n");
 }
 
+TEST_F(DictionaryTool, ListsInLatin1AreReadWithTheirEncoding) {
+  test::WriteText(dir.Path("latin1.txt"), "k\xE4se\nsm\xF6rg\xE5s\n");
+  // Read as UTF-8 the list is refused, naming the word, not compiled into other characters.
+  auto r = Tool({"compile-dict", "-o", dir.Path("out.oxm"), dir.Path("latin1.txt")});
+  EXPECT_EQ(r.Code, 2);
+  EXPECT_NE(r.Err.find("not UTF-8"), std::string::npos) << r.Err;
+  EXPECT_FALSE(platform::FileExists(dir.WPath("out.oxm")));
+
+  r = Tool({"compile-dict", "--encoding", "ISO-8859-1", "-o", dir.Path("out.oxm"), dir.Path("latin1.txt")});
+  EXPECT_EQ(r.Code, 0) << r.Err;
+  EXPECT_EQ(Tool({"lookup", dir.Path("out.oxm"), "k\xC3\xA4se", "sm\xC3\xB6rg\xC3\xA5s"}).Out,
+            "k\xC3\xA4se\t1\nsm\xC3\xB6rg\xC3\xA5s\t1\n");
+  EXPECT_EQ(Tool({"compile-dict", "--encoding", "EBCDIC", "-o", dir.Path("x.oxm"), dir.Path("latin1.txt")}).Code, 2);
+}
+
+TEST_F(DictionaryTool, FitSaysWhatItKept) {
+  // A list that fits says nothing; the line appears only when words were left out (the
+  // compiler's tests cover the cut itself).
+  const auto d = Dict("one\ntwo\nthree\n", {"--fit"});
+  EXPECT_EQ(Tool({"lookup", d, "three"}).Out, "three\t1\n");
+  test::WriteText(dir.Path("w.txt"), "a\n");
+  const auto r = Tool({"compile-dict", "--fit", "-o", dir.Path("w.oxm"), dir.Path("w.txt")});
+  EXPECT_EQ(r.Code, 0);
+  EXPECT_EQ(r.Out, "");
+}
+
 TEST_F(DictionaryTool, ErrorsAreOneLineAndNonZero) {
   for (const auto& args : std::vector<std::vector<std::string>>{
            {"lookup", dir.Path("missing.oxm"), "x"},
